@@ -1,0 +1,27 @@
+# The front door: `make test` and `make run` install what is missing,
+# configure, build and go. PRESET=asan builds and tests with sanitizers.
+PRESET ?= default
+BUILD := build/$(PRESET)
+
+.PHONY: all deps configure build test bench clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	@test -f $(BUILD)/build.ninja || cmake --preset $(PRESET)
+
+build: configure
+	cmake --build --preset $(PRESET)
+
+test: build
+	ctest --preset $(PRESET)
+
+bench: PRESET = default
+bench: build
+	$(BUILD)/bench/engine_bench
+
+clean:
+	rm -rf build

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mirt2 {
+
+// A time-of-day text format in the Windows style: H HH (0-23), h hh (1-12),
+// m mm, s ss, t tt (first character / whole AM or PM designator), literal text,
+// and literals in single quotes ('' is an apostrophe). Texts are UTF-8.
+//
+// Only patterns whose texts can be read back to the value that made them are
+// accepted, since the tick reads the current time back from its own text.
+class TimePattern {
+ public:
+  // The Japanese default long time format, used where the platform offers none.
+  static constexpr std::string_view kDefaultPattern = "H:mm:ss";
+
+  static TimePattern Default();
+  static std::optional<TimePattern> Compile(std::string_view pattern, std::string_view am = "AM",
+                                            std::string_view pm = "PM");
+  // The compiled pattern, or the default where it cannot be used.
+  static TimePattern CompileOrDefault(std::string_view pattern, std::string_view am,
+                                      std::string_view pm);
+
+  // The same pattern in 24-hour form: h becomes H, hh becomes HH, and an AM/PM
+  // field is dropped with the spaces beside it. An elapsed time of five seconds
+  // must not read "12:00:05 AM".
+  [[nodiscard]] TimePattern TwentyFourHourForm() const;
+
+  // seconds in [0, 86400); values outside are taken modulo one day.
+  [[nodiscard]] std::string Format(int seconds) const;
+  void FormatTo(int seconds, std::string& out) const;
+  // Reads back exactly what Format writes; nullopt for any other text.
+  [[nodiscard]] std::optional<int> Parse(std::string_view text) const;
+
+  // The pattern in its written form, quotes normalised.
+  [[nodiscard]] std::string Text() const;
+
+  friend bool operator==(const TimePattern&, const TimePattern&) = default;
+
+ private:
+  enum class Field : unsigned char {
+    kLiteral,
+    kHour24,
+    kHour24Padded,
+    kHour12,
+    kHour12Padded,
+    kMinute,
+    kMinutePadded,
+    kSecond,
+    kSecondPadded,
+    kAmPmShort,
+    kAmPm,
+  };
+  struct Piece {
+    Field field = Field::kLiteral;
+    std::string literal;
+    friend bool operator==(const Piece&, const Piece&) = default;
+  };
+
+  TimePattern() = default;
+  static std::optional<std::vector<Piece>> Tokenize(std::string_view pattern);
+  [[nodiscard]] bool Readable() const;
+  bool ParseFrom(size_t piece, std::string_view rest, int hour, int hour12, int pm, int minute,
+                 int second, int& result) const;
+
+  std::vector<Piece> pieces_;
+  std::string am_;
+  std::string pm_;
+};
+
+}  // namespace mirt2

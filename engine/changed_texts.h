@@ -28,7 +28,9 @@ class ChangedTexts {
  private:
   static constexpr std::uint16_t kStrJikanBit = 1U << 0U;
   static constexpr std::uint16_t kImaJikanBit = 1U << 1U;
-  static constexpr std::uint16_t JikanBit(int i) { return static_cast<std::uint16_t>(1U << (1 + i)); }
+  static constexpr std::uint16_t JikanBit(int i) {
+    return static_cast<std::uint16_t>(1U << (1 + i));
+  }
 
   std::uint16_t bits_ = 0;
 };

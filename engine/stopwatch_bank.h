@@ -72,7 +72,6 @@ class StopwatchBank {
   std::string str_jikan_text_;
   std::string ima_jikan_text_;
   std::array<std::string, kStopwatchCount> jikan_text_;
-  std::string scratch_;
 };
 
 }  // namespace mirt2

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,12 +8,27 @@
 
 namespace mirt2 {
 
+// A formatted time text, built on the stack: the tick formats eleven of them
+// ten times a second and keeps only those that changed.
+class FormattedTime {
+ public:
+  static constexpr std::size_t kCapacity = 64;
+  [[nodiscard]] std::string_view View() const { return {bytes_.data(), size_}; }
+
+ private:
+  friend class TimePattern;
+  // Left uninitialised: only the first size_ bytes are ever read.
+  std::array<char, kCapacity> bytes_;
+  std::size_t size_ = 0;
+};
+
 // A time-of-day text format in the Windows style: H HH (0-23), h hh (1-12),
 // m mm, s ss, t tt (first character / whole AM or PM designator), literal text,
 // and literals in single quotes ('' is an apostrophe). Texts are UTF-8.
 //
-// Only patterns whose texts can be read back to the value that made them are
-// accepted, since the tick reads the current time back from its own text.
+// Only patterns whose texts read back to the value that made them, and fit a
+// FormattedTime, are accepted, since the tick reads the current time back from
+// its own text.
 class TimePattern {
  public:
   // The Japanese default long time format, used where the platform offers none.
@@ -21,7 +37,6 @@ class TimePattern {
   static TimePattern Default();
   static std::optional<TimePattern> Compile(std::string_view pattern, std::string_view am = "AM",
                                             std::string_view pm = "PM");
-  // The compiled pattern, or the default where it cannot be used.
   static TimePattern CompileOrDefault(std::string_view pattern, std::string_view am,
                                       std::string_view pm);
 
@@ -30,13 +45,14 @@ class TimePattern {
   // must not read "12:00:05 AM".
   [[nodiscard]] TimePattern TwentyFourHourForm() const;
 
-  // seconds in [0, 86400); values outside are taken modulo one day.
+  // Values outside [0, 86400) are taken modulo one day.
   [[nodiscard]] std::string Format(int seconds) const;
   void FormatTo(int seconds, std::string& out) const;
+  void FormatTo(int seconds, FormattedTime& out) const;
   // Reads back exactly what Format writes; nullopt for any other text.
   [[nodiscard]] std::optional<int> Parse(std::string_view text) const;
 
-  // The pattern in its written form, quotes normalised.
+  // The pattern in written form, literals quoted where they need it.
   [[nodiscard]] std::string Text() const;
 
   friend bool operator==(const TimePattern&, const TimePattern&) = default;
@@ -60,12 +76,14 @@ class TimePattern {
     std::string literal;
     friend bool operator==(const Piece&, const Piece&) = default;
   };
+  struct Reading;
 
   TimePattern() = default;
   static std::optional<std::vector<Piece>> Tokenize(std::string_view pattern);
   [[nodiscard]] bool Readable() const;
-  bool ParseFrom(size_t piece, std::string_view rest, int hour, int hour12, int pm, int minute,
-                 int second, int& result) const;
+  [[nodiscard]] std::string_view Designator(Field field, bool pm) const;
+  bool Match(std::size_t piece, std::string_view rest, Reading reading, std::string_view whole,
+             int& value) const;
 
   std::vector<Piece> pieces_;
   std::string am_;

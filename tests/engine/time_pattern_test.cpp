@@ -1,0 +1,118 @@
+#include "time_pattern.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace mirt2 {
+namespace {
+
+constexpr int kNine15 = 9 * 3600 + 15 * 60;
+constexpr int kOnePm = 13 * 3600 + 2 * 60 + 5;
+
+TEST(TimePatternTest, FormatsTheRegionalFormsExactly) {
+  const TimePattern ja = TimePattern::Default();
+  EXPECT_EQ(ja.Format(kNine15), "9:15:00");
+  EXPECT_EQ(ja.Format(0), "0:00:00");
+  EXPECT_EQ(ja.Format(5), "0:00:05");
+  EXPECT_EQ(ja.Format(65), "0:01:05");
+  EXPECT_EQ(ja.Format(86399), "23:59:59");
+  EXPECT_EQ(ja.Format(86400 + 5), "0:00:05") << "a day and five seconds shows its remainder";
+  EXPECT_EQ(ja.Format(-1), "23:59:59");
+
+  const TimePattern en = *TimePattern::Compile("h:mm:ss tt", "AM", "PM");
+  EXPECT_EQ(en.Format(5), "12:00:05 AM");
+  EXPECT_EQ(en.Format(12 * 3600), "12:00:00 PM");
+  EXPECT_EQ(en.Format(kOnePm), "1:02:05 PM");
+
+  EXPECT_EQ(TimePattern::Compile("HH:mm:ss")->Format(5), "00:00:05");
+  EXPECT_EQ(TimePattern::Compile("H時mm分ss秒")->Format(kOnePm), "13時02分05秒");
+  EXPECT_EQ(TimePattern::Compile("tt h:mm:ss", "오전", "오후")->Format(kOnePm), "오후 1:02:05");
+  EXPECT_EQ(TimePattern::Compile("HH'h'mm'm'ss's'")->Format(kOnePm), "13h02m05s");
+  EXPECT_EQ(TimePattern::Compile("h:mm:ss t", "AM", "PM")->Format(kOnePm), "1:02:05 P");
+  EXPECT_EQ(TimePattern::Compile("H:mm:ss 'o''clock'")->Format(kNine15), "9:15:00 o'clock");
+}
+
+using PatternCase = std::array<const char*, 3>;  // pattern, AM, PM
+
+class RoundTripTest : public ::testing::TestWithParam<PatternCase> {};
+
+TEST_P(RoundTripTest, EverySecondOfTheDayReadsBack) {
+  const auto [pattern, am, pm] = GetParam();
+  const auto compiled = TimePattern::Compile(pattern, am, pm);
+  ASSERT_TRUE(compiled) << pattern;
+  const TimePattern elapsed = compiled->TwentyFourHourForm();
+  std::string text;
+  for (int v = 0; v < 86400; ++v) {
+    compiled->FormatTo(v, text);
+    const auto back = compiled->Parse(text);
+    ASSERT_TRUE(back && *back == v) << pattern << ": " << v << " -> \"" << text << "\"";
+    elapsed.FormatTo(v, text);
+    ASSERT_EQ(elapsed.Parse(text), v) << elapsed.Text() << ": " << v;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Patterns, RoundTripTest,
+                         ::testing::Values(PatternCase{"H:mm:ss", "AM", "PM"},
+                                           PatternCase{"HH:mm:ss", "AM", "PM"},
+                                           PatternCase{"h:mm:ss tt", "AM", "PM"},
+                                           PatternCase{"tt h:mm:ss", "오전", "오후"},
+                                           PatternCase{"H時mm分ss秒", "午前", "午後"},
+                                           PatternCase{"tthh:mm:ss", "上午", "下午"},
+                                           PatternCase{"HHmmss", "AM", "PM"},
+                                           PatternCase{"h.mm.ss t", "AM", "PM"},
+                                           PatternCase{"H'h'm'm's's'", "AM", "PM"}),
+                         [](const ::testing::TestParamInfo<PatternCase>& info) {
+                           return "Pattern" + std::to_string(info.index);
+                         });
+
+TEST(TimePatternTest, ParseRefusesTextsThatFormattingNeverMakes) {
+  const TimePattern ja = TimePattern::Default();
+  for (const char* text : {"", "9:15", "09:15:00", "24:00:00", "9:60:00", "9:15:60", "9:15:00 ",
+                           "9:5:00", "00:00:00", "-1:00:00", "9:15:0a"}) {
+    EXPECT_FALSE(ja.Parse(text)) << '"' << text << '"';
+  }
+  const TimePattern en = *TimePattern::Compile("h:mm:ss tt");
+  EXPECT_FALSE(en.Parse("0:00:05 AM"));
+  EXPECT_FALSE(en.Parse("13:00:00 PM"));
+  EXPECT_FALSE(en.Parse("1:00:00"));
+  EXPECT_EQ(en.Parse("12:00:05 AM"), 5);
+}
+
+TEST(TimePatternTest, RefusesPatternsWhoseTextsCannotBeReadBack) {
+  for (const char* pattern : {"", "H:mm", "mm:ss", "H:ss", "h:mm:ss", "yyyy H:mm:ss", "HHH:mm:ss",
+                              "H:mm:ss 'open", "Hmss", "H:m's'", "H:mm:ss 1", "H:mm:ss gg"}) {
+    EXPECT_FALSE(TimePattern::Compile(pattern)) << '"' << pattern << '"';
+  }
+  EXPECT_FALSE(TimePattern::Compile("h:mm:ss tt", "AM", "AM")) << "designators must differ";
+  EXPECT_FALSE(TimePattern::Compile("h:mm:ss tt", "", "PM"));
+  EXPECT_FALSE(TimePattern::Compile("t h:mm:ss", "午前", "午後")) << "both begin with 午";
+  EXPECT_TRUE(TimePattern::Compile("tt h:mm:ss", "午前", "午後"));
+  EXPECT_TRUE(TimePattern::Compile("HH:mm:ss tt", "", "")) << "a 24-hour clock needs no designator";
+
+  EXPECT_EQ(TimePattern::CompileOrDefault("H:mm", "AM", "PM").Text(), "H:mm:ss");
+  EXPECT_EQ(TimePattern::CompileOrDefault("HH:mm:ss", "AM", "PM").Text(), "HH:mm:ss");
+}
+
+TEST(TimePatternTest, TwentyFourHourFormDropsTheDesignatorAndItsSpaces) {
+  auto form = [](const char* pattern) {
+    return TimePattern::Compile(pattern, "AM", "PM")->TwentyFourHourForm().Text();
+  };
+  EXPECT_EQ(form("h:mm:ss tt"), "H:mm:ss");
+  EXPECT_EQ(form("tt h:mm:ss"), "H:mm:ss");
+  EXPECT_EQ(form("tth:mm:ss"), "H:mm:ss");
+  EXPECT_EQ(form("hh:mm:ss t"), "HH:mm:ss");
+  EXPECT_EQ(form("h:mm:ss\u202Ftt"), "H:mm:ss");
+  EXPECT_EQ(form("H:mm:ss"), "H:mm:ss");
+  EXPECT_EQ(form("HH:mm:ss"), "HH:mm:ss");
+  EXPECT_EQ(form("H時mm分ss秒"), "H時mm分ss秒");
+  EXPECT_EQ(form("h 'h' mm tt ss"), "H' h 'mm ss");
+  EXPECT_EQ(form("h:mm:ss tt"), form("h:mm:ss  tt"));
+
+  const TimePattern elapsed = TimePattern::Compile("h:mm:ss tt")->TwentyFourHourForm();
+  EXPECT_EQ(elapsed.Format(5), "0:00:05");
+  EXPECT_EQ(elapsed.Format(kOnePm), "13:02:05");
+}
+
+}  // namespace
+}  // namespace mirt2

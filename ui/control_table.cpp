@@ -1,0 +1,219 @@
+#include "control_table.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+namespace mirt2 {
+namespace {
+
+constexpr std::string_view kZeroTime = "00:00:00";
+
+constexpr FontSpec kPanelLabelFont{.points = 12.0, .bold = true};
+constexpr FontSpec kButtonFont{.points = 10.5};
+constexpr FontSpec kResetFont{.points = 7.5};
+constexpr FontSpec kHeadingFont{.points = 9.0, .underline = true};
+constexpr FontSpec kOptionFont{.points = 9.0, .bold = true};
+constexpr FontSpec kStartTimeFont{.points = 10.5};
+constexpr FontSpec kNowTimeFont{.points = 10.5, .bold = true};
+
+struct Position {
+  int left;
+  int top;
+};
+
+// Only panel 1 lies inside the start-up client area; the display modes move the others in.
+constexpr std::array<Position, kPanelCount> kPanelDesignPositions = {{
+    {30, 0},
+    {30, 2400},
+    {30, 2880},
+    {2880, 0},
+    {2880, 480},
+    {2880, 960},
+    {2880, 1440},
+    {2880, 1920},
+    {2880, 2400},
+    {2880, 2880},
+}};
+
+ControlSpec Control(std::string_view name, int index, ControlKind kind, ControlRef container,
+                    int left, int top, int width, int height) {
+  ControlSpec c;
+  c.name = name;
+  c.index = index;
+  c.kind = kind;
+  c.container = container;
+  c.left = left;
+  c.top = top;
+  c.width = width;
+  c.height = height;
+  return c;
+}
+
+ControlSpec Frame(std::string_view name, int index, Position at, int width, int height) {
+  ControlSpec c =
+      Control(name, index, ControlKind::kFrame, {kWindowName}, at.left, at.top, width, height);
+  c.back_color = kDarkGreen;
+  c.bordered = true;
+  return c;
+}
+
+ControlSpec Label(std::string_view name, int index, ControlRef container, int left, int top,
+                  int width, int height, std::string caption, FontSpec font, Colour fore,
+                  LabelAlignment alignment) {
+  ControlSpec c = Control(name, index, ControlKind::kLabel, container, left, top, width, height);
+  c.caption = std::move(caption);
+  c.font = font;
+  c.fore_color = fore;
+  c.alignment = alignment;
+  c.transparent = true;
+  return c;
+}
+
+ControlSpec Button(std::string_view name, int index, ControlRef container, int left, int top,
+                   int width, int height, std::string_view caption, std::optional<FontSpec> font,
+                   std::string_view tool_tip = {}) {
+  ControlSpec c =
+      Control(name, index, ControlKind::kCommandButton, container, left, top, width, height);
+  c.caption = caption;
+  c.tool_tip = tool_tip;
+  c.font = font;
+  c.back_color = kBrightGreen;
+  c.graphical = true;
+  return c;
+}
+
+ControlSpec OptionButton(std::string_view name, int left, int top, std::string_view caption,
+                         bool selected) {
+  ControlSpec c = Control(name, 0, ControlKind::kOptionButton, {"fram2"}, left, top, 550, 180);
+  c.caption = caption;
+  c.font = kOptionFont;
+  c.fore_color = kWhite;
+  c.back_color = kDarkGreen;
+  c.value = selected ? 1 : 0;
+  return c;
+}
+
+// The ten panels are alike but for their index, their position and the number they show.
+void AddPanel(std::vector<ControlSpec>& rows, int i) {
+  const ControlRef panel{"fram1", i};
+  rows.push_back(Frame("fram1", i, kPanelDesignPositions.at(i - 1), 2750, 500));
+  rows.push_back(Label("lblNo", i, panel, 50, 170, 400, 252, std::to_string(i) + "-",
+                       kPanelLabelFont, kWhite, LabelAlignment::kCentred));
+  rows.push_back(Label("lblJikan", i, panel, 500, 180, 1056, 252, std::string(kZeroTime),
+                       kPanelLabelFont, kLightYellow, LabelAlignment::kCentred));
+  rows.push_back(Button("cmdStr", i, panel, 1700, 130, 440, 350, "始", kButtonFont));
+  rows.push_back(Button("cmdStp", i, panel, 2220, 130, 440, 350, "止", kButtonFont));
+}
+
+void AddControlPanel(std::vector<ControlSpec>& rows) {
+  const ControlRef panel{"fram2"};
+  rows.push_back(Frame("fram2", 0, {0, 450}, 2800, 1030));
+  rows.push_back(Label("lblStrt", 0, panel, 100, 120, 732, 204, "開始時刻", kHeadingFont, kWhite,
+                       LabelAlignment::kLeft));
+  rows.push_back(Label("lblIma", 0, panel, 1000, 120, 732, 204, "現在時刻", kHeadingFont, kWhite,
+                       LabelAlignment::kLeft));
+  rows.push_back(
+      Button("cmdReset", 0, panel, 1880, 130, 200, 220, "0", kResetFont, "\"０\"に戻します"));
+  rows.push_back(OptionButton("opt1", 2400, 80, "1", true));
+  rows.push_back(OptionButton("opt5", 2160, 250, "5", false));
+  rows.push_back(OptionButton("opt10", 1920, 430, "10", false));
+  rows.push_back(Control("chk1", 0, ControlKind::kCheckBox, panel, 2550, 400, 180, 180));
+  rows.back().tool_tip = "オプション";
+  rows.back().back_color = kDarkGreen;
+  rows.back().value = 0;
+  rows.push_back(Label("lblStrJikan", 0, panel, 30, 350, 850, 252, std::string(kZeroTime),
+                       kStartTimeFont, kWhite, LabelAlignment::kCentred));
+  rows.push_back(Label("lblImaJikan", 0, panel, 900, 350, 950, 252, std::string(kZeroTime),
+                       kNowTimeFont, kWhite, LabelAlignment::kCentred));
+  rows.push_back(Button("cmdEnd", 0, panel, 120, 650, 700, 320, "終了", kButtonFont));
+  rows.push_back(Button("cmbAlStr", 0, panel, 880, 650, 900, 320, "全部始", kButtonFont));
+  // Of the two marks the start-all button may carry, Enter suits it better than Esc: focus
+  // starts on it, and a stray Esc must not start every stopwatch.
+  rows.back().default_button = true;
+  rows.push_back(Button("cmdAlStp", 0, panel, 1830, 650, 900, 320, "全部止", kButtonFont));
+}
+
+void AddOptionsPanel(std::vector<ControlSpec>& rows) {
+  const ControlRef panel{"fram3"};
+  rows.push_back(Frame("fram3", 0, {0, 1440}, 2800, 492));
+  rows.back().visible = false;
+  constexpr int kTop = 130;
+  constexpr int kHeight = 300;
+  const std::optional<FontSpec> window_font;
+  rows.push_back(Button("cmdMoji", 0, panel, 50, kTop, 550, kHeight, "字色", window_font,
+                        "ボタン以外の文字色を変えます"));
+  rows.push_back(Button("cmdButn", 0, panel, 540, kTop, 600, kHeight, "ボタン", window_font,
+                        "ボタンの色を変えます（文字色は変わりません）"));
+  rows.push_back(Button("cmdHaikei", 0, panel, 1070, kTop, 550, kHeight, "背色", window_font,
+                        "背景色を変えます"));
+  rows.push_back(Button("cmdCopy", 0, panel, 1650, kTop, 620, kHeight, "コピー", window_font,
+                        "番号無しでタイマーの時間をクリップボードに送ります"));
+  rows.push_back(Button("cmdMae", 0, panel, 2300, kTop, 500, kHeight, "前へ", window_font,
+                        "常に前面に置きます"));
+}
+
+std::vector<ControlRef> TabOrder() {
+  std::vector<ControlRef> order = {{"cmbAlStr"}, {"cmdAlStp"}};
+  for (int i = 1; i <= kPanelCount; ++i) {
+    order.push_back({"cmdStr", i});
+    order.push_back({"cmdStp", i});
+  }
+  order.insert(order.end(), {{"cmdReset"},
+                             {"opt1"},
+                             {"opt5"},
+                             {"opt10"},
+                             {"chk1"},
+                             {"cmdEnd"},
+                             {"fram1", 1},
+                             {"lblJikan", 1},
+                             {"lblNo", 1},
+                             {"fram2"},
+                             {"lblIma"},
+                             {"lblStrt"},
+                             {"lblImaJikan"},
+                             {"lblStrJikan"}});
+  for (int i = 2; i <= kPanelCount; ++i) {
+    order.insert(order.end(), {{"fram1", i}, {"lblNo", i}, {"lblJikan", i}});
+  }
+  order.insert(order.end(),
+               {{"fram3"}, {"cmdMae"}, {"cmdMoji"}, {"cmdHaikei"}, {"cmdCopy"}, {"cmdButn"}});
+  return order;
+}
+
+std::vector<ControlSpec> BuildTable() {
+  std::vector<ControlSpec> rows;
+  rows.push_back(Control(kWindowName, 0, ControlKind::kWindow, {}, 7215, 5790, 5700, 3480));
+  rows.back().caption = "ミルテス-２";
+  rows.back().back_color = kDarkGreen;
+  for (int i = 1; i <= kPanelCount; ++i) AddPanel(rows, i);
+  AddControlPanel(rows);
+  AddOptionsPanel(rows);
+
+  const std::vector<ControlRef> order = TabOrder();
+  for (std::size_t n = 0; n < order.size(); ++n) {
+    auto row = std::find_if(rows.begin(), rows.end(),
+                            [&](const ControlSpec& c) { return c.Ref() == order[n]; });
+    if (row == rows.end()) throw std::logic_error("tab order names a missing control");
+    row->tab_index = static_cast<int>(n);
+  }
+  return rows;
+}
+
+}  // namespace
+
+std::span<const ControlSpec> ControlTable() {
+  static const std::vector<ControlSpec> table = BuildTable();
+  return table;
+}
+
+const ControlSpec* FindControl(std::string_view name, int index) {
+  const auto table = ControlTable();
+  auto row = std::find_if(table.begin(), table.end(),
+                          [&](const ControlSpec& c) { return c.name == name && c.index == index; });
+  return row == table.end() ? nullptr : &*row;
+}
+
+}  // namespace mirt2

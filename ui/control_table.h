@@ -1,0 +1,66 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "colour.h"
+#include "control_ref.h"
+#include "font_spec.h"
+
+namespace mirt2 {
+
+// Stopwatch panels: indexes 1..kPanelCount of the arrays fram1, lblNo, lblJikan, cmdStr, cmdStp.
+inline constexpr int kPanelCount = 10;
+
+// Timer1 has no row: it is not drawn and takes no focus.
+inline constexpr std::chrono::milliseconds kTimer1Interval{100};
+
+enum class ControlKind { kWindow, kFrame, kLabel, kCommandButton, kOptionButton, kCheckBox };
+
+enum class LabelAlignment { kLeft, kCentred };
+
+// Design-time properties of one control of frmMirt2. Lengths are twips; Left and Top are
+// relative to the container, except on the window's row, where they are the design-time
+// client area on the screen (the load handler then sets the outer Width, Top and Height).
+struct ControlSpec {
+  std::string_view name;
+  int index = 0;
+  ControlKind kind = ControlKind::kLabel;
+  ControlRef container;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  std::string caption;
+  std::string tool_tip;
+  std::optional<FontSpec> font;  // none: the window's default font
+  std::optional<Colour> fore_color;
+  std::optional<Colour> back_color;
+  std::optional<LabelAlignment> alignment;  // labels only
+  bool transparent = false;                 // labels: the frame's colour shows through
+  bool graphical = false;                   // command buttons: the face shows back_color
+  bool bordered = false;                    // frames
+  bool visible = true;
+  int value = 0;  // option button: 1 selected; check box: 0 unchecked, 1 checked, 2 grayed
+  std::optional<int> tab_index;  // the window has none
+  // Enter presses this button from anywhere in the window.
+  bool default_button = false;
+
+  [[nodiscard]] ControlRef Ref() const { return {name, index}; }
+};
+
+// Every control of frmMirt2, the window first. A container's row always precedes the rows
+// of the controls it holds, so the window can be built by one walk from the front.
+// The rows live for the whole program and never move.
+std::span<const ControlSpec> ControlTable();
+
+// nullptr when there is no such control, e.g. fram1 with index 0 or 11.
+const ControlSpec* FindControl(std::string_view name, int index = 0);
+inline const ControlSpec* FindControl(ControlRef ref) {
+  return FindControl(ref.name, ref.index);
+}
+
+}  // namespace mirt2

@@ -10,6 +10,10 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # regional time format on Linux
   libicu-dev
+  # the window, and a Japanese gothic face so that its captions render
+  qt6-base-dev fonts-ipafont-gothic
+  # end-to-end tests: a real X server, a window manager, and tools to drive it
+  xvfb xauth openbox xdotool xclip x11-utils
 )
 
 missing=()

@@ -3,7 +3,7 @@
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: all deps configure build test bench clean
+.PHONY: all deps configure build test bench run clean
 
 all: build
 
@@ -22,6 +22,9 @@ test: build
 bench: PRESET = default
 bench: build
 	$(BUILD)/bench/engine_bench
+
+run: build
+	$(BUILD)/app/mirt2
 
 clean:
 	rm -rf build

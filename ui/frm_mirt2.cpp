@@ -1,0 +1,282 @@
+#include "frm_mirt2.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRadioButton>
+#include <cstdio>
+#include <exception>
+#include <string_view>
+
+#include "build_controls.h"
+#include "caption_label.h"
+#include "control_table.h"
+#include "face_button.h"
+#include "startup_plan.h"
+#include "twips.h"
+
+namespace mirt2 {
+
+namespace {
+
+// Click handlers by control name; a control array's handler receives the index.
+struct ClickBinding {
+  std::string_view control;
+  void (frmMirt2::*handler)() = nullptr;
+  void (frmMirt2::*indexed_handler)(int) = nullptr;
+};
+
+constexpr ClickBinding kClickBindings[] = {
+    {"cmdStr", nullptr, &frmMirt2::cmdStr_Click},
+    {"cmdStp", nullptr, &frmMirt2::cmdStp_Click},
+    {"cmbAlStr", &frmMirt2::cmbAlStr_Click},
+    {"cmdAlStp", &frmMirt2::cmdAlStp_Click},
+    {"cmdReset", &frmMirt2::cmdReset_Click},
+    {"opt1", &frmMirt2::opt1_Click},
+    {"opt5", &frmMirt2::opt5_Click},
+    {"opt10", &frmMirt2::opt10_Click},
+    {"chk1", &frmMirt2::chk1_Click},
+};
+
+QString Text(const std::string& utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
+
+frmMirt2::frmMirt2(Clock& clock, const TimePattern& regional, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      bank_(clock, regional),
+      controls_(BuildControls(*this, ControlTable())),
+      geometry_(*this) {
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    fram1_[i - 1] = controls_.As<QFrame>("fram1", i);
+    lbl_jikan_[i - 1] = controls_.As<CaptionLabel>("lblJikan", i);
+  }
+  fram2_ = controls_.As<QFrame>("fram2");
+  fram3_ = controls_.As<QFrame>("fram3");
+  lbl_str_jikan_ = controls_.As<CaptionLabel>("lblStrJikan");
+  lbl_ima_jikan_ = controls_.As<CaptionLabel>("lblImaJikan");
+  cmb_al_str_ = controls_.As<FaceButton>("cmbAlStr");
+  opt1_ = controls_.As<QRadioButton>("opt1");
+  opt5_ = controls_.As<QRadioButton>("opt5");
+  opt10_ = controls_.As<QRadioButton>("opt10");
+  chk1_ = controls_.As<QCheckBox>("chk1");
+
+  BindEvents();
+  timer1_.setInterval(kTimer1Interval);
+  connect(&timer1_, &QTimer::timeout, this, &frmMirt2::Timer1_Timer);
+  timer1_.start();
+}
+
+frmMirt2::~frmMirt2() = default;
+
+template <class Body>
+void frmMirt2::Run(const char* handler, Body&& body) {
+  try {
+    body();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "mirt2: %s: %s\n", handler, error.what());
+  } catch (...) {
+    std::fprintf(stderr, "mirt2: %s: unknown error\n", handler);
+  }
+}
+
+void frmMirt2::BindEvents() {
+  for (const auto& [ref, widget] : controls_.All()) {
+    for (const ClickBinding& binding : kClickBindings) {
+      if (binding.control != ref.name) continue;
+      auto* button = qobject_cast<QAbstractButton*>(widget);
+      if (button == nullptr) continue;
+      const int index = ref.index;
+      connect(button, &QAbstractButton::clicked, this, [this, binding, index] {
+        if (binding.indexed_handler != nullptr) {
+          (this->*binding.indexed_handler)(index);
+        } else {
+          (this->*binding.handler)();
+        }
+      });
+    }
+  }
+}
+
+void frmMirt2::Form_Load() {
+  Run("Form_Load", [this] {
+    for (const StartupAssignment& step : kStartupAssignments) {
+      switch (step.property) {
+        case StartupProperty::kBorderStyle:
+          controls_.As<QFrame>(step.target.name, step.target.index)
+              ->setFrameStyle(step.value == 0 ? QFrame::NoFrame : (QFrame::Box | QFrame::Sunken));
+          break;
+        case StartupProperty::kWidth:
+          geometry_.SetWidth(step.value);
+          break;
+        case StartupProperty::kTop:
+          geometry_.SetTop(step.value);
+          break;
+        case StartupProperty::kHeight:
+          geometry_.SetHeight(step.value);
+          break;
+      }
+    }
+    swith_mae_ = false;
+    ShowTexts(bank_.ClearSwitches());
+    // Focus starts on the first control of the tab order.
+    cmb_al_str_->setFocus(Qt::OtherFocusReason);
+  });
+}
+
+void frmMirt2::ShowTexts(ChangedTexts changed) {
+  if (changed.StrJikan()) lbl_str_jikan_->SetCaption(Text(bank_.StrJikanText()));
+  if (changed.ImaJikan()) lbl_ima_jikan_->SetCaption(Text(bank_.ImaJikanText()));
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    if (changed.Jikan(i)) lbl_jikan_[i - 1]->SetCaption(Text(bank_.JikanText(i)));
+  }
+}
+
+void frmMirt2::Timer1_Timer() {
+  Run("Timer1_Timer", [this] { ShowTexts(bank_.Tick()); });
+}
+
+void frmMirt2::cmdStr_Click(int index) {
+  Run("cmdStr_Click", [this, index] { ShowTexts(bank_.StartOne(index)); });
+}
+
+void frmMirt2::cmdStp_Click(int index) {
+  Run("cmdStp_Click", [this, index] { ShowTexts(bank_.StopOne(index)); });
+}
+
+void frmMirt2::cmbAlStr_Click() {
+  Run("cmbAlStr_Click", [this] { ShowTexts(bank_.StartAll()); });
+}
+
+void frmMirt2::cmdAlStp_Click() {
+  Run("cmdAlStp_Click", [this] { ShowTexts(bank_.StopAll()); });
+}
+
+void frmMirt2::cmdReset_Click() {
+  Run("cmdReset_Click", [this] { ShowTexts(bank_.ResetAll()); });
+}
+
+int frmMirt2::CheckValue() const {
+  switch (chk1_->checkState()) {
+    case Qt::Unchecked:
+      return kCheckUnchecked;
+    case Qt::Checked:
+      return kCheckChecked;
+    case Qt::PartiallyChecked:
+      return kCheckGrayed;
+  }
+  return kCheckUnchecked;
+}
+
+void frmMirt2::LayOutDisplayMode(int mode) {
+  ApplyLayout(PlanDisplayMode(mode, CheckValue()), *this);
+}
+
+void frmMirt2::opt1_Click() {
+  Run("opt1_Click", [this] { LayOutDisplayMode(1); });
+}
+
+void frmMirt2::opt5_Click() {
+  Run("opt5_Click", [this] { LayOutDisplayMode(5); });
+}
+
+void frmMirt2::opt10_Click() {
+  Run("opt10_Click", [this] { LayOutDisplayMode(10); });
+}
+
+void frmMirt2::chk1_Click() {
+  Run("chk1_Click",
+      [this] { ApplyLayout(PlanOptionsPanel(CheckValue(), geometry_.Height()), *this); });
+}
+
+int frmMirt2::DisplayMode() const {
+  if (opt1_->isChecked()) return 1;
+  if (opt5_->isChecked()) return 5;
+  if (opt10_->isChecked()) return 10;
+  return 0;
+}
+
+QWidget* frmMirt2::Frame(LayoutTarget target) const {
+  switch (target.object) {
+    case LayoutObject::kFram1:
+      return fram1_.at(static_cast<std::size_t>(target.index - 1));
+    case LayoutObject::kFram2:
+      return fram2_;
+    case LayoutObject::kFram3:
+      return fram3_;
+    case LayoutObject::kWindow:
+      break;
+  }
+  return nullptr;
+}
+
+void frmMirt2::SetLeft(LayoutTarget target, int twips) {
+  if (target.object == LayoutObject::kWindow) {
+    move(TwipsToPixels(twips), y());
+    return;
+  }
+  QWidget* frame = Frame(target);
+  frame->move(TwipsToPixels(twips), frame->y());
+}
+
+void frmMirt2::SetTop(LayoutTarget target, int twips) {
+  if (target.object == LayoutObject::kWindow) {
+    geometry_.SetTop(twips);
+    return;
+  }
+  QWidget* frame = Frame(target);
+  frame->move(frame->x(), TwipsToPixels(twips));
+}
+
+void frmMirt2::SetHeight(LayoutTarget target, int twips) {
+  if (target.object == LayoutObject::kWindow) {
+    geometry_.SetHeight(twips);
+    return;
+  }
+  QWidget* frame = Frame(target);
+  frame->resize(frame->width(), TwipsToPixels(twips));
+}
+
+void frmMirt2::SetVisible(LayoutTarget target, bool visible) {
+  if (target.object == LayoutObject::kWindow) {
+    setVisible(visible);
+    return;
+  }
+  Frame(target)->setVisible(visible);
+}
+
+int frmMirt2::WindowHeight() const {
+  return geometry_.Height();
+}
+
+bool frmMirt2::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowStateChange:
+      geometry_.FrameMayHaveChanged();
+      break;
+    default:
+      break;
+  }
+  return handled;
+}
+
+void frmMirt2::keyPressEvent(QKeyEvent* event) {
+  // The start-all button is the window's default button: Enter anywhere that
+  // no focused button took it presses it.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    cmb_al_str_->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace mirt2

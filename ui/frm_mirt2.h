@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "changed_texts.h"
+#include "control_set.h"
+#include "layout_plan.h"
+#include "outer_geometry.h"
+#include "stopwatch_bank.h"
+
+class QCheckBox;
+class QFrame;
+class QRadioButton;
+
+namespace mirt2 {
+
+class CaptionLabel;
+class FaceButton;
+
+// The one window of the program: its controls built from the control table,
+// the stopwatch bank, the 100 ms timer, and a handler per control and event.
+// Handlers never let an exception reach Qt's event loop: an unexpected one is
+// reported on stderr with the handler's name and the program goes on.
+class frmMirt2 final : public QWidget, private LayoutSurface {
+  Q_OBJECT
+
+ public:
+  frmMirt2(Clock& clock, const TimePattern& regional, QWidget* parent = nullptr);
+  ~frmMirt2() override;
+
+  // The load handler: start-up geometry and cleared stopwatches. Runs once,
+  // before the window is shown.
+  void Form_Load();
+
+  void Timer1_Timer();
+  void cmdStr_Click(int index);
+  void cmdStp_Click(int index);
+  void cmbAlStr_Click();
+  void cmdAlStp_Click();
+  void cmdReset_Click();
+  void opt1_Click();
+  void opt5_Click();
+  void opt10_Click();
+  void chk1_Click();
+
+  [[nodiscard]] const StopwatchBank& Bank() const { return bank_; }
+  [[nodiscard]] const ControlSet& Controls() const { return controls_; }
+  [[nodiscard]] QTimer& Timer1() { return timer1_; }
+  // Top, Width and Height of the outer window in twips.
+  [[nodiscard]] OuterGeometry& Geometry() { return geometry_; }
+  [[nodiscard]] const OuterGeometry& Geometry() const { return geometry_; }
+  [[nodiscard]] bool SwithMae() const { return swith_mae_; }
+  // The display mode in force: the selected option button's count.
+  [[nodiscard]] int DisplayMode() const;
+  // chk1's Value: 0 unchecked, 1 checked, 2 grayed.
+  [[nodiscard]] int CheckValue() const;
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void SetLeft(LayoutTarget target, int twips) override;
+  void SetTop(LayoutTarget target, int twips) override;
+  void SetHeight(LayoutTarget target, int twips) override;
+  void SetVisible(LayoutTarget target, bool visible) override;
+  [[nodiscard]] int WindowHeight() const override;
+
+  [[nodiscard]] QWidget* Frame(LayoutTarget target) const;
+  void ShowTexts(ChangedTexts changed);
+  void BindEvents();
+  void LayOutDisplayMode(int mode);
+  template <class Body>
+  void Run(const char* handler, Body&& body);
+
+  StopwatchBank bank_;
+  ControlSet controls_;
+  OuterGeometry geometry_;
+  QTimer timer1_;
+  bool swith_mae_ = false;
+
+  std::array<QFrame*, kStopwatchCount> fram1_{};
+  std::array<CaptionLabel*, kStopwatchCount> lbl_jikan_{};
+  QFrame* fram2_ = nullptr;
+  QFrame* fram3_ = nullptr;
+  CaptionLabel* lbl_str_jikan_ = nullptr;
+  CaptionLabel* lbl_ima_jikan_ = nullptr;
+  FaceButton* cmb_al_str_ = nullptr;
+  QRadioButton* opt1_ = nullptr;
+  QRadioButton* opt5_ = nullptr;
+  QRadioButton* opt10_ = nullptr;
+  QCheckBox* chk1_ = nullptr;
+};
+
+}  // namespace mirt2

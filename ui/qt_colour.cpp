@@ -1,0 +1,15 @@
+#include "qt_colour.h"
+
+namespace mirt2 {
+
+QColor ToQColor(Colour colour) {
+  return {RedOf(colour), GreenOf(colour), BlueOf(colour)};
+}
+
+Colour FromQColor(const QColor& colour) {
+  const QColor rgb = colour.toRgb();
+  return static_cast<Colour>(rgb.red()) | (static_cast<Colour>(rgb.green()) << 8U) |
+         (static_cast<Colour>(rgb.blue()) << 16U);
+}
+
+}  // namespace mirt2

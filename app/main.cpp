@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 
 #include "frm_mirt2.h"
 #include "regional_time_format.h"
@@ -8,9 +11,18 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/mirt2/mirt2-32.png")));
+  // Qt's own dialogs (the colour picker) in the user's language.
+  QTranslator qt_translation;
+  if (qt_translation.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qt_translation);
+  }
 
   mirt2::SystemClock clock;
-  mirt2::frmMirt2 window(clock, mirt2::RegionalTimePattern());
+  mirt2::QtColourPicker picker;
+  mirt2::SystemClipboard clipboard;
+  mirt2::NativeWindowStacking stacking;
+  mirt2::frmMirt2 window({clock, picker, clipboard, stacking}, mirt2::RegionalTimePattern());
   window.Form_Load();
   // The load handler sets only Top, Width and Height; the window starts centred
   // across the screen.

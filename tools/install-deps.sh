@@ -11,7 +11,7 @@ packages=(
   # regional time format on Linux
   libicu-dev
   # the window, and a Japanese gothic face so that its captions render
-  qt6-base-dev fonts-ipafont-gothic
+  qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
   # end-to-end tests: a real X server, a window manager, and tools to drive it
   xvfb xauth openbox xdotool xclip x11-utils
 )

@@ -1,18 +1,23 @@
 #include "frm_mirt2.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <cstdio>
 #include <exception>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "build_controls.h"
 #include "caption_label.h"
 #include "control_table.h"
+#include "copy_text.h"
 #include "face_button.h"
+#include "qt_colour.h"
 #include "startup_plan.h"
 #include "twips.h"
 
@@ -37,21 +42,42 @@ constexpr ClickBinding kClickBindings[] = {
     {"opt5", &frmMirt2::opt5_Click},
     {"opt10", &frmMirt2::opt10_Click},
     {"chk1", &frmMirt2::chk1_Click},
+    {"cmdCopy", &frmMirt2::cmdCopy_Click},
+    {"cmdMoji", &frmMirt2::cmdMoji_Click},
+    {"cmdButn", &frmMirt2::cmdButn_Click},
+    {"cmdHaikei", &frmMirt2::cmdHaikei_Click},
+    {"cmdMae", &frmMirt2::cmdMae_Click},
+    {"cmdEnd", &frmMirt2::cmdEnd_Click},
 };
 
-QString Text(const std::string& utf8) {
+// The two faces of the copy button's tool tip, announcing the next report.
+constexpr std::string_view kCopyUnnumberedTip =
+    "番号無しでタイマーの時間をクリップボードに送ります";
+constexpr std::string_view kCopyNumberedTip = "番号入りでタイマーの時間をクリップボードに送ります";
+
+// The two faces of the always-on-top button, announcing its next action.
+struct MaeFace {
+  std::string_view caption;
+  std::string_view tool_tip;
+};
+constexpr MaeFace kMaeToFront{"前へ", "常に前面に置きます"};
+constexpr MaeFace kMaeRelease{"元へ", "常に前面をキャンセルします"};
+
+QString Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 }  // namespace
 
-frmMirt2::frmMirt2(Clock& clock, const TimePattern& regional, QWidget* parent)
+frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      bank_(clock, regional),
+      services_(services),
+      bank_(services.clock, regional),
       controls_(BuildControls(*this, ControlTable())),
-      geometry_(*this) {
+      geometry_(*this),
+      cmn_dialog1_(services.picker) {
   for (int i = 1; i <= kStopwatchCount; ++i) {
     fram1_[i - 1] = controls_.As<QFrame>("fram1", i);
     lbl_jikan_[i - 1] = controls_.As<CaptionLabel>("lblJikan", i);
@@ -65,6 +91,8 @@ frmMirt2::frmMirt2(Clock& clock, const TimePattern& regional, QWidget* parent)
   opt5_ = controls_.As<QRadioButton>("opt5");
   opt10_ = controls_.As<QRadioButton>("opt10");
   chk1_ = controls_.As<QCheckBox>("chk1");
+  cmd_copy_ = controls_.As<FaceButton>("cmdCopy");
+  cmd_mae_ = controls_.As<FaceButton>("cmdMae");
 
   BindEvents();
   timer1_.setInterval(kTimer1Interval);
@@ -192,6 +220,89 @@ void frmMirt2::opt10_Click() {
 void frmMirt2::chk1_Click() {
   Run("chk1_Click",
       [this] { ApplyLayout(PlanOptionsPanel(CheckValue(), geometry_.Height()), *this); });
+}
+
+void frmMirt2::cmdCopy_Click() {
+  Run("cmdCopy_Click", [this] {
+    const bool numbered = swith_bang_;
+    cmd_copy_->setToolTip(Text(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
+    const int count = DisplayMode();
+    std::vector<std::string> texts;
+    for (int i = 1; i <= count; ++i) {
+      texts.push_back(lbl_jikan_.at(static_cast<std::size_t>(i - 1))->text().toStdString());
+    }
+    const std::string report = BuildCopyText(texts, count, numbered);
+    services_.clipboard.Clear();
+    services_.clipboard.SetText(report);
+    swith_bang_ = !swith_bang_;
+  });
+}
+
+// The colour handlers trap every error, the picker's cancel among them, and
+// end silently: whatever happened, the window carries on as it was.
+void frmMirt2::PickColour(Colour& variable, void (frmMirt2::*apply)()) {
+  try {
+    const std::optional<Colour> chosen = cmn_dialog1_.ShowColor(this);
+    if (!chosen) return;
+    variable = *chosen;
+    (this->*apply)();
+  } catch (...) {  // NOLINT(bugprone-empty-catch): silent by design
+  }
+}
+
+void frmMirt2::cmdMoji_Click() {
+  PickColour(moji_colr_, &frmMirt2::ApplyMojiColr);
+}
+
+void frmMirt2::cmdButn_Click() {
+  PickColour(button_colr_, &frmMirt2::ApplyButtonColr);
+}
+
+void frmMirt2::cmdHaikei_Click() {
+  PickColour(bak_colr_, &frmMirt2::ApplyBakColr);
+}
+
+void frmMirt2::ApplyMojiColr() {
+  ApplyColour(ColourGroup::kMoji, moji_colr_);
+}
+void frmMirt2::ApplyButtonColr() {
+  ApplyColour(ColourGroup::kButton, button_colr_);
+}
+void frmMirt2::ApplyBakColr() {
+  ApplyColour(ColourGroup::kBak, bak_colr_);
+}
+
+void frmMirt2::ApplyColour(ColourGroup group, Colour colour) {
+  const QColor qt_colour = ToQColor(colour);
+  const QPalette::ColorRole role =
+      PropertyOf(group) == ColourProperty::kForeColor ? QPalette::WindowText : QPalette::Window;
+  for (const ControlRef& member : MembersOf(group)) {
+    QWidget* widget = controls_.Get(member);
+    if (auto* button = qobject_cast<FaceButton*>(widget)) {
+      button->SetFace(qt_colour);
+      continue;
+    }
+    QPalette palette = widget->palette();
+    palette.setColor(role, qt_colour);
+    widget->setPalette(palette);
+  }
+}
+
+void frmMirt2::cmdMae_Click() {
+  Run("cmdMae_Click", [this] {
+    services_.stacking.SetTopmost(*this, !swith_mae_);
+    const MaeFace& next = swith_mae_ ? kMaeToFront : kMaeRelease;
+    cmd_mae_->setText(Text(next.caption));
+    cmd_mae_->setToolTip(Text(next.tool_tip));
+    swith_mae_ = !swith_mae_;
+  });
+}
+
+void frmMirt2::cmdEnd_Click() {
+  Run("cmdEnd_Click", [this] {
+    close();
+    QCoreApplication::exit(0);
+  });
 }
 
 int frmMirt2::DisplayMode() const {

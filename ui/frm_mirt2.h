@@ -5,10 +5,15 @@
 #include <array>
 
 #include "changed_texts.h"
+#include "clipboard.h"
+#include "colour.h"
+#include "colour_groups.h"
+#include "colour_picker.h"
 #include "control_set.h"
 #include "layout_plan.h"
 #include "outer_geometry.h"
 #include "stopwatch_bank.h"
+#include "window_stacking.h"
 
 class QCheckBox;
 class QFrame;
@@ -19,6 +24,14 @@ namespace mirt2 {
 class CaptionLabel;
 class FaceButton;
 
+// What the window needs from outside itself; tests pass scripted ones.
+struct WindowServices {
+  Clock& clock;
+  ColourPicker& picker;
+  Clipboard& clipboard;
+  WindowStacking& stacking;
+};
+
 // The one window of the program: its controls built from the control table,
 // the stopwatch bank, the 100 ms timer, and a handler per control and event.
 // Handlers never let an exception reach Qt's event loop: an unexpected one is
@@ -27,7 +40,7 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   Q_OBJECT
 
  public:
-  frmMirt2(Clock& clock, const TimePattern& regional, QWidget* parent = nullptr);
+  frmMirt2(const WindowServices& services, const TimePattern& regional, QWidget* parent = nullptr);
   ~frmMirt2() override;
 
   // The load handler: start-up geometry and cleared stopwatches. Runs once,
@@ -44,6 +57,12 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   void opt5_Click();
   void opt10_Click();
   void chk1_Click();
+  void cmdCopy_Click();
+  void cmdMoji_Click();
+  void cmdButn_Click();
+  void cmdHaikei_Click();
+  void cmdMae_Click();
+  void cmdEnd_Click();
 
   [[nodiscard]] const StopwatchBank& Bank() const { return bank_; }
   [[nodiscard]] const ControlSet& Controls() const { return controls_; }
@@ -52,6 +71,11 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   [[nodiscard]] OuterGeometry& Geometry() { return geometry_; }
   [[nodiscard]] const OuterGeometry& Geometry() const { return geometry_; }
   [[nodiscard]] bool SwithMae() const { return swith_mae_; }
+  [[nodiscard]] bool SwithBang() const { return swith_bang_; }
+  [[nodiscard]] Colour MojiColr() const { return moji_colr_; }
+  [[nodiscard]] Colour ButtonColr() const { return button_colr_; }
+  [[nodiscard]] Colour BakColr() const { return bak_colr_; }
+  [[nodiscard]] const CommonDialog& cmnDialog1() const { return cmn_dialog1_; }
   // The display mode in force: the selected option button's count.
   [[nodiscard]] int DisplayMode() const;
   // chk1's Value: 0 unchecked, 1 checked, 2 grayed.
@@ -72,14 +96,25 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   void ShowTexts(ChangedTexts changed);
   void BindEvents();
   void LayOutDisplayMode(int mode);
+  void ApplyMojiColr();
+  void ApplyButtonColr();
+  void ApplyBakColr();
+  void ApplyColour(ColourGroup group, Colour colour);
+  void PickColour(Colour& variable, void (frmMirt2::*apply)());
   template <class Body>
   void Run(const char* handler, Body&& body);
 
+  WindowServices services_;
   StopwatchBank bank_;
   ControlSet controls_;
   OuterGeometry geometry_;
   QTimer timer1_;
+  CommonDialog cmn_dialog1_;
   bool swith_mae_ = false;
+  bool swith_bang_ = false;
+  Colour moji_colr_ = 0;
+  Colour button_colr_ = 0;
+  Colour bak_colr_ = 0;
 
   std::array<QFrame*, kStopwatchCount> fram1_{};
   std::array<CaptionLabel*, kStopwatchCount> lbl_jikan_{};
@@ -92,6 +127,8 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   QRadioButton* opt5_ = nullptr;
   QRadioButton* opt10_ = nullptr;
   QCheckBox* chk1_ = nullptr;
+  FaceButton* cmd_copy_ = nullptr;
+  FaceButton* cmd_mae_ = nullptr;
 };
 
 }  // namespace mirt2

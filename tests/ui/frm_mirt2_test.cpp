@@ -15,45 +15,13 @@
 #include "caption_label.h"
 #include "control_table.h"
 #include "face_button.h"
-#include "scripted_clock.h"
-#include "twips.h"
+#include "window_fixture.h"
 
 namespace mirt2 {
 namespace {
 
 using testing::Hms;
-using testing::ScriptedClock;
-
-class WindowTest : public ::testing::Test {
- protected:
-  WindowTest() : window_(clock_, TimePattern::Default()) {
-    window_.Timer1().stop();  // the test ticks by hand
-    window_.Form_Load();
-  }
-
-  QWidget* Control(std::string_view name, int index = 0) const {
-    return window_.Controls().Get(name, index);
-  }
-  QString Caption(std::string_view name, int index = 0) const {
-    return qobject_cast<QLabel*>(Control(name, index))->text();
-  }
-  void Click(std::string_view name, int index = 0) {
-    qobject_cast<QAbstractButton*>(Control(name, index))->click();
-  }
-  void TickAt(std::string_view hms) {
-    clock_.Set(hms);
-    window_.Timer1_Timer();
-  }
-  // Whether a frame shows inside the client area: visible and not beyond it.
-  bool InView(std::string_view name, int index = 0) const {
-    const QWidget* frame = Control(name, index);
-    return frame->isVisible() && window_.rect().intersects(frame->geometry());
-  }
-  static int Px(int twips) { return TwipsToPixels(twips); }
-
-  ScriptedClock clock_{Hms("9:00:00")};
-  frmMirt2 window_;
-};
+using testing::WindowTest;
 
 TEST_F(WindowTest, StartsWithPanelOneAndTheControlPanelInView) {
   window_.show();

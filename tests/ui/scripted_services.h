@@ -1,0 +1,53 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "clipboard.h"
+#include "colour_picker.h"
+#include "window_stacking.h"
+
+namespace mirt2::testing {
+
+// A colour picker whose answers the test queues: a colour confirms, nullopt
+// cancels. It records the colour each opening started on.
+class ScriptedPicker final : public ColourPicker {
+ public:
+  void Answer(std::optional<Colour> answer) { answers_.push_back(answer); }
+  std::optional<Colour> Pick(Colour initial, QWidget* /*parent*/) override {
+    opened_on_.push_back(initial);
+    if (answers_.empty()) return std::nullopt;
+    const std::optional<Colour> answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+  std::vector<Colour> opened_on_;
+
+ private:
+  std::deque<std::optional<Colour>> answers_;
+};
+
+// Records what reached the clipboard; can be told to fail like a clipboard
+// that another program holds open.
+class RecordingClipboard final : public Clipboard {
+ public:
+  void Clear() override {
+    if (fail_) throw std::runtime_error("clipboard busy");
+    text_.reset();
+    ++clears_;
+  }
+  void SetText(const std::string& text) override { text_ = text; }
+  std::optional<std::string> text_;
+  int clears_ = 0;
+  bool fail_ = false;
+};
+
+class RecordingStacking final : public WindowStacking {
+ public:
+  void SetTopmost(QWidget& /*window*/, bool topmost) override { calls_.push_back(topmost); }
+  std::vector<bool> calls_;
+};
+
+}  // namespace mirt2::testing

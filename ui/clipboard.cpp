@@ -1,0 +1,26 @@
+#include "clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <stdexcept>
+
+namespace mirt2 {
+
+namespace {
+QClipboard& TheClipboard() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr) throw std::runtime_error("no clipboard");
+  return *clipboard;
+}
+}  // namespace
+
+void SystemClipboard::Clear() {
+  TheClipboard().clear(QClipboard::Clipboard);
+}
+
+void SystemClipboard::SetText(const std::string& text) {
+  TheClipboard().setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                         QClipboard::Clipboard);
+}
+
+}  // namespace mirt2

@@ -158,6 +158,8 @@ void frmMirt2::Form_Load() {
 }
 
 void frmMirt2::ShowTexts(ChangedTexts changed) {
+  // Only a changed text reaches its label, so a tick repaints only what changed.
+  caption_writes_ += changed.Count();
   if (changed.StrJikan()) lbl_str_jikan_->SetCaption(Text(bank_.StrJikanText()));
   if (changed.ImaJikan()) lbl_ima_jikan_->SetCaption(Text(bank_.ImaJikanText()));
   for (int i = 1; i <= kStopwatchCount; ++i) {

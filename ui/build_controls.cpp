@@ -118,6 +118,8 @@ ControlSet BuildControls(QWidget& window, std::span<const ControlSpec> table) {
   for (const ControlSpec& spec : table) {
     if (spec.kind == ControlKind::kWindow) {
       window.setWindowTitle(Text(spec.caption));
+      // Controls that name no font take the window's: the design face at 9 pt.
+      window.setFont(DesignFont(FontSpec{}, window.font()));
       if (spec.back_color) {
         SetColour(window, QPalette::Window, *spec.back_color);
         window.setAutoFillBackground(true);

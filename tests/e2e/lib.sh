@@ -1,0 +1,279 @@
+# shellcheck shell=bash
+# Helpers for end-to-end tests that drive the real program on an X server
+# with a window manager (see tools/with-x.sh). Source this file; it owns the
+# EXIT trap, which stops any program still running and removes scratch files.
+#
+#   wait_for [-t SECONDS] DESCRIPTION CMD [ARG...]  poll CMD until it succeeds
+#   start_app BINARY [ARG...]         start in the background; sets APP_PID
+#   find_window TITLE [PID]           id of the one visible window so titled
+#   window_title WID                  _NET_WM_NAME, byte for byte
+#   frame_extents WID                 "LEFT RIGHT TOP BOTTOM" of the WM frame
+#   outer_geometry WID                "LEFT TOP WIDTH HEIGHT", frame included
+#   net_wm_state WID                  _NET_WM_STATE atoms, one a line
+#   click_at WID X Y                  left click at a client-relative pixel
+#   close_window WID                  ask the window manager to close it
+#   wait_exit PID SECONDS             wait for PID to end; sets EXIT_CODE
+#   clipboard_text                    the CLIPBOARD selection as text
+#   screenshot FILE                   the whole screen, if ImageMagick is here
+#   pass MESSAGE / fail MESSAGE       report a check; fail ends the test
+#
+# E2E_DEADLINE_S (default 10) bounds every wait that takes no explicit time.
+# E2E_ARTIFACTS, when set to a directory, receives a screenshot on failure.
+
+E2E_DEADLINE_S=${E2E_DEADLINE_S:-10}
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/e2e.XXXXXX")
+APP_PID=
+EXIT_CODE=
+e2e_apps=()   # PIDs started by start_app and not yet reaped
+e2e_logs=()   # their output, shown when the test fails
+
+for e2e_tool in xdotool xprop xwininfo xclip; do
+  if ! command -v "$e2e_tool" >/dev/null; then
+    echo "FAIL: $e2e_tool is missing; run tools/install-deps.sh" >&2
+    exit 2
+  fi
+done
+unset e2e_tool
+if [[ -z "${DISPLAY:-}" ]]; then
+  echo "FAIL: no DISPLAY; run the test through tools/with-x.sh" >&2
+  exit 2
+fi
+
+pass() { echo "ok - $*"; }
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+e2e_now_us() { echo "${EPOCHREALTIME/./}"; }
+
+# Deadlines in (possibly fractional) seconds, compared in microseconds.
+e2e_deadline_us() {
+  local whole=${1%%.*} frac=''
+  [[ "$1" == *.* ]] && frac=${1#*.}
+  frac=${frac}000000
+  echo $(($(e2e_now_us) + ${whole:-0} * 1000000 + 10#${frac:0:6}))
+}
+
+e2e_cleanup() {
+  local status=$? pid i
+  if ((status != 0)); then
+    if [[ -n "${E2E_ARTIFACTS:-}" ]]; then
+      mkdir -p "$E2E_ARTIFACTS"
+      screenshot "$E2E_ARTIFACTS/failure-$$.png" >&2 || true
+    fi
+    for i in "${!e2e_logs[@]}"; do
+      if [[ -s "${e2e_logs[i]}" ]]; then
+        echo "---- output of program $((i + 1)) ----" >&2
+        tail -n 40 "${e2e_logs[i]}" >&2
+      fi
+    done
+  fi
+  for pid in "${e2e_apps[@]}"; do
+    kill "$pid" 2>/dev/null || continue
+    for ((i = 0; i < 30; i++)); do
+      e2e_running "$pid" || break
+      sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$E2E_TMP"
+  return "$status"
+}
+trap e2e_cleanup EXIT
+
+# A child that has ended but is not reaped yet is a zombie, which kill -0
+# still reports as alive.
+e2e_running() {
+  local stat
+  kill -0 "$1" 2>/dev/null || return 1
+  stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+  stat=${stat##*) }
+  [[ "${stat%% *}" != Z ]]
+}
+
+wait_for() {
+  local seconds=$E2E_DEADLINE_S
+  if [[ "${1:-}" == -t ]]; then
+    seconds=$2
+    shift 2
+  fi
+  local what=$1
+  shift
+  local deadline output
+  deadline=$(e2e_deadline_us "$seconds")
+  until output=$("$@" 2>&1); do
+    if (($(e2e_now_us) > deadline)); then
+      echo "timed out after ${seconds}s waiting for $what${output:+: $output}" >&2
+      return 1
+    fi
+    sleep 0.05
+  done
+}
+
+# Each program gets a home of its own so that nothing it or Qt reads or
+# writes there mixes with the user's, yet it persists across restarts within
+# one test.
+start_app() {
+  local log
+  log="$E2E_TMP/app-$((${#e2e_logs[@]} + 1)).log"
+  mkdir -p "$E2E_TMP/home"
+  env QT_QPA_PLATFORM=xcb HOME="$E2E_TMP/home" \
+    XDG_CONFIG_HOME="$E2E_TMP/home/.config" \
+    XDG_CACHE_HOME="$E2E_TMP/home/.cache" \
+    XDG_DATA_HOME="$E2E_TMP/home/.local/share" \
+    "$@" </dev/null >"$log" 2>&1 &
+  APP_PID=$!
+  e2e_apps+=("$APP_PID")
+  e2e_logs+=("$log")
+}
+
+window_title() {
+  local hex
+  hex=$(xprop -id "$1" -notype -f _NET_WM_NAME 8x ' $0+' _NET_WM_NAME 2>/dev/null) || return 1
+  [[ "$hex" == *0x* ]] || return 1
+  hex=${hex#* }
+  hex=${hex//, /}
+  printf '%b' "${hex//0x/\\x}"
+}
+
+# Lists visible windows (of PID, if given) as "ID TITLE" lines. Titles are
+# compared here rather than by xdotool's --name, whose regex fails to match
+# non-ASCII titles when the locale is not UTF-8, as under a bare CI shell.
+e2e_titled_windows() {
+  local wid name query=(--name '')
+  [[ -n "${1:-}" ]] && query=(--pid "$1")
+  for wid in $(xdotool search --onlyvisible "${query[@]}" 2>/dev/null); do
+    name=$(window_title "$wid") && echo "$wid $name"
+  done
+  return 0
+}
+
+e2e_windows_titled() {
+  local title=$1 line
+  while IFS= read -r line; do
+    [[ "${line#* }" == "$title" ]] && echo "${line%% *}"
+  done < <(e2e_titled_windows "${2:-}")
+  return 0
+}
+
+find_window() {
+  local title=$1 pid=${2:-} deadline found=()
+  deadline=$(e2e_deadline_us "$E2E_DEADLINE_S")
+  while :; do
+    mapfile -t found < <(e2e_windows_titled "$title" "$pid")
+    if ((${#found[@]} == 1)); then
+      echo "${found[0]}"
+      return 0
+    fi
+    if ((${#found[@]} > 1)); then
+      echo "${#found[@]} windows are titled '$title'${pid:+ for PID $pid}" >&2
+      return 1
+    fi
+    if [[ -n "$pid" ]] && ! e2e_running "$pid"; then
+      echo "PID $pid ended before it showed a window titled '$title'" >&2
+      return 1
+    fi
+    if (($(e2e_now_us) > deadline)); then
+      echo "no visible window titled '$title'${pid:+ for PID $pid} within ${E2E_DEADLINE_S}s" >&2
+      echo "titled visible windows${pid:+ of PID $pid}:" >&2
+      e2e_titled_windows "$pid" | sed 's/^/  /' >&2
+      return 1
+    fi
+    sleep 0.05
+  done
+}
+
+# Set by the window manager once it has framed the window; absent before.
+frame_extents() {
+  local line
+  line=$(xprop -id "$1" -notype _NET_FRAME_EXTENTS 2>/dev/null) || return 1
+  [[ "$line" == *=* ]] || return 1
+  line=${line#*= }
+  echo "${line//,/}"
+}
+
+outer_geometry() {
+  local extents left right top bottom x='' y='' w='' h='' bw=0 key value
+  extents=$(frame_extents "$1") || {
+    echo "window $1 has no _NET_FRAME_EXTENTS yet" >&2
+    return 1
+  }
+  read -r left right top bottom <<<"$extents"
+  while IFS=: read -r key value; do
+    value=${value// /}
+    case "$key" in
+      *"Absolute upper-left X") x=$value ;;
+      *"Absolute upper-left Y") y=$value ;;
+      *"Width") w=$value ;;
+      *"Height") h=$value ;;
+      *"Border width") bw=$value ;;
+    esac
+  done < <(xwininfo -id "$1" 2>/dev/null)
+  [[ -n "$x" && -n "$y" && -n "$w" && -n "$h" ]] || {
+    echo "xwininfo knows no window $1" >&2
+    return 1
+  }
+  echo "$((x - left)) $((y - top)) $((w + 2 * bw + left + right)) $((h + 2 * bw + top + bottom))"
+}
+
+net_wm_state() {
+  local line atom
+  line=$(xprop -id "$1" -notype _NET_WM_STATE 2>/dev/null) || return 1
+  [[ "$line" == *=* ]] || return 0
+  line=${line#*=}
+  for atom in ${line//,/ }; do
+    echo "$atom"
+  done
+}
+
+click_at() {
+  xdotool mousemove --window "$1" --sync "$2" "$3" click 1
+}
+
+# openbox binds Alt+F4 to Close, which sends WM_DELETE_WINDOW. The key must
+# come through XTEST to the focused window: one sent with XSendEvent to a
+# window that is not focused never reaches the window manager's grab.
+close_window() {
+  timeout 5 xdotool windowactivate --sync "$1" || {
+    echo "could not activate window $1" >&2
+    return 1
+  }
+  xdotool key --clearmodifiers alt+F4
+}
+
+# Not in $(...): only the shell that started PID can collect its status.
+# Returns non-zero only when the deadline passes.
+wait_exit() {
+  local pid=$1 seconds=$2 deadline status=0 i
+  EXIT_CODE=
+  deadline=$(e2e_deadline_us "$seconds")
+  while e2e_running "$pid"; do
+    if (($(e2e_now_us) > deadline)); then
+      echo "PID $pid still running after ${seconds}s" >&2
+      return 1
+    fi
+    sleep 0.02
+  done
+  wait "$pid" || status=$?
+  for i in "${!e2e_apps[@]}"; do
+    [[ "${e2e_apps[i]}" == "$pid" ]] && unset 'e2e_apps[i]'
+  done
+  # shellcheck disable=SC2034  # read by the sourcing test
+  EXIT_CODE=$status
+}
+
+# A selection owner that hangs must not hang the test.
+clipboard_text() {
+  timeout 5 xclip -selection clipboard -o
+}
+
+screenshot() {
+  if ! command -v import >/dev/null; then
+    echo "no screenshot: ImageMagick's import is not installed" >&2
+    return 0
+  fi
+  import -window root "$1" && echo "screenshot: $1"
+}

@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# Runs a command under a private X server with a window manager:
+#
+#   tools/with-x.sh COMMAND [ARG...]
+#
+# Starts Xvfb (1280x1024x24) on a display number the server picks itself, so
+# that several runs at once never collide, then openbox with its default
+# configuration, exports DISPLAY and XAUTHORITY, runs the command and returns
+# its exit status. The server and the window manager are torn down however
+# the command ends. Works as root, without a terminal, stdin or a desktop
+# session.
+#
+# WITH_X_VERBOSE=1 shows what Xvfb and openbox print; otherwise it is kept
+# and shown only when they fail to start.
+set -euo pipefail
+
+readonly startup_deadline_s=20
+
+die() {
+  echo "with-x: $*" >&2
+  exit 2
+}
+
+(($# > 0)) || die "usage: with-x.sh COMMAND [ARG...]"
+
+missing=()
+for tool in Xvfb xauth openbox xdpyinfo xprop mcookie; do
+  command -v "$tool" >/dev/null || missing+=("$tool")
+done
+((${#missing[@]} == 0)) ||
+  die "missing ${missing[*]}; run tools/install-deps.sh (packages xvfb xauth openbox x11-utils util-linux)"
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/with-x.XXXXXX")
+xvfb_pid=
+wm_pid=
+cmd_pid=
+
+# shellcheck disable=SC2317  # reached through the EXIT trap
+stop() {
+  local pid=$1
+  [[ -n "$pid" ]] || return 0
+  kill "$pid" 2>/dev/null || return 0
+  # A server that ignores TERM for a while must not keep the caller waiting.
+  local i
+  for ((i = 0; i < 50; i++)); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -KILL "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+
+# shellcheck disable=SC2317
+teardown() {
+  stop "$cmd_pid"
+  stop "$wm_pid"
+  stop "$xvfb_pid"
+  rm -rf "$scratch"
+}
+trap teardown EXIT
+for sig in INT TERM HUP; do
+  # shellcheck disable=SC2064  # the signal name is meant to be fixed now
+  trap "exit $((128 + $(kill -l "$sig")))" "$sig"
+done
+
+show_log() {
+  [[ -s "$1" ]] || return 0
+  echo "---- $2 ----" >&2
+  cat "$1" >&2
+  echo "----" >&2
+}
+
+log_of() {
+  if [[ "${WITH_X_VERBOSE:-}" == 1 ]]; then
+    echo /dev/stderr
+  else
+    echo "$scratch/$1.log"
+  fi
+}
+
+# The server accepts any cookie listed in its own file; clients need an entry
+# naming the display, which is only known once the server has picked it.
+cookie=$(mcookie)
+touch "$scratch/server.auth" "$scratch/Xauthority"
+xauth -q -f "$scratch/server.auth" add :0 . "$cookie"
+
+: >"$scratch/display"
+xvfb_log=$(log_of xvfb)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+  -auth "$scratch/server.auth" \
+  3>"$scratch/display" </dev/null >"$xvfb_log" 2>&1 &
+xvfb_pid=$!
+
+deadline=$((SECONDS + startup_deadline_s))
+# Xvfb writes the number and a newline once it accepts connections.
+until (($(wc -l <"$scratch/display") > 0)); do
+  if ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    show_log "$scratch/xvfb.log" Xvfb
+    die "Xvfb exited before it picked a display"
+  fi
+  ((SECONDS < deadline)) || die "Xvfb picked no display within ${startup_deadline_s}s"
+  sleep 0.05
+done
+display_number=$(tr -d '\n' <"$scratch/display")
+[[ "$display_number" =~ ^[0-9]+$ ]] || die "Xvfb reported display '$display_number'"
+
+export DISPLAY=":$display_number"
+export XAUTHORITY="$scratch/Xauthority"
+xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie"
+
+until xdpyinfo >/dev/null 2>&1; do
+  if ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    show_log "$scratch/xvfb.log" Xvfb
+    die "Xvfb on $DISPLAY exited before it answered"
+  fi
+  ((SECONDS < deadline)) || die "Xvfb on $DISPLAY did not answer within ${startup_deadline_s}s"
+  sleep 0.05
+done
+
+# openbox gets a home of its own: it must neither read the user's rc.xml,
+# nor write into the caller's home, nor look for a session bus or manager.
+# In the C locale it drops the first key binding pressed after a window maps
+# (Alt+F4 came through only on a second try), so its locale is fixed.
+wm_home="$scratch/openbox-home"
+mkdir -p "$wm_home"/{config,cache,data,runtime}
+chmod 700 "$wm_home/runtime"
+wm_log=$(log_of openbox)
+env -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER LC_ALL=C.UTF-8 \
+  HOME="$wm_home" XDG_RUNTIME_DIR="$wm_home/runtime" \
+  XDG_CONFIG_HOME="$wm_home/config" XDG_CACHE_HOME="$wm_home/cache" \
+  XDG_DATA_HOME="$wm_home/data" \
+  openbox --sm-disable </dev/null >"$wm_log" 2>&1 &
+wm_pid=$!
+
+wm_is_managing() {
+  # The check window is set once openbox owns the screen; reading its name
+  # back proves that the property is not a stale one left by someone else.
+  local root check
+  root=$(xprop -root -notype 32x ' $0' _NET_SUPPORTING_WM_CHECK 2>/dev/null) || return 1
+  check=${root##* }
+  [[ "$check" == 0x* ]] || return 1
+  xprop -id "$check" -notype _NET_WM_NAME 2>/dev/null | grep -q '"Openbox"'
+}
+
+until wm_is_managing; do
+  if ! kill -0 "$wm_pid" 2>/dev/null; then
+    show_log "$scratch/openbox.log" openbox
+    die "openbox exited before it managed $DISPLAY"
+  fi
+  ((SECONDS < deadline)) || die "openbox did not manage $DISPLAY within ${startup_deadline_s}s"
+  sleep 0.05
+done
+
+# Tools and programs under test need a runtime directory; as root without a
+# login session there is none.
+if [[ -z "${XDG_RUNTIME_DIR:-}" || ! -d "$XDG_RUNTIME_DIR" ]]; then
+  export XDG_RUNTIME_DIR="$scratch/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
+
+# In the background so that a signal to this script is handled at once;
+# the explicit redirect keeps the caller's stdin, which bash would otherwise
+# replace by /dev/null for a background job.
+"$@" 0<&0 &
+cmd_pid=$!
+status=0
+wait "$cmd_pid" || status=$?
+cmd_pid=
+exit "$status"

@@ -230,7 +230,10 @@ net_wm_state() {
 }
 
 click_at() {
-  xdotool mousemove --window "$1" --sync "$2" "$3" click 1
+  # No --sync: it waits for pointer motion, and a second click at the same
+  # place has none, so xdotool would stall there for many seconds. The server
+  # takes the move before the click in any case.
+  xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
 # openbox binds Alt+F4 to Close, which sends WM_DELETE_WINDOW. The key must

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# The options panel on the real desktop: the copy button puts exactly the
+# report on the system clipboard, unnumbered then numbered; the front button
+# keeps the window above others and releases it without moving or resizing it;
+# the exit button ends the program at once, stopwatches running.
+#
+#   tools/with-x.sh tests/e2e/options_test.sh path/to/mirt2
+set -euo pipefail
+
+binary=${1:?usage: options_test.sh BINARY}
+# shellcheck source-path=SCRIPTDIR source=lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+# Client-area pixel of a twip position (15 twips to the pixel).
+px() { echo $((($1 + 7) / 15)); }
+# Clicks the centre of a control: its container's top, the control's left,
+# top, width and height, all in twips.
+click_control() {
+  click_at "$wid" "$(px $(($2 + $4 / 2)))" "$(px $(($1 + $3 + $5 / 2)))"
+}
+outer_height_is() {
+  local left top width height
+  read -r left top width height < <(outer_geometry "$wid") || return 1
+  ((height >= $1 - 1 && height <= $1 + 1))
+}
+has_state() { net_wm_state "$wid" | grep -qx "$1"; }
+lacks_state() { ! has_state "$1"; }
+clipboard_equals() {
+  xclip -selection clipboard -t UTF8_STRING -o >"$work/got" 2>/dev/null || return 1
+  cmp -s "$work/got" "$1"
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+start_app "$binary"
+wid=$(find_window 'ミルテス-２' "$APP_PID") || fail "the main window did not appear"
+wait_for "the frame" frame_extents "$wid" || fail "window $wid was never framed"
+wait_for "the start-up height" outer_height_is "$(px 1900)" || fail "start-up height"
+
+# Five panels, then the options panel: the control panel sits at 2480 twips,
+# the options panel at the window's height less 920 (4360 - 920).
+click_at "$wid" "$(px 2170)" "$(px $((450 + 250 + 90)))"
+wait_for "the five-panel height" outer_height_is "$(px 3930)" || fail "opt5 did not lay out five panels"
+click_control 2480 2550 400 180 180
+wait_for "the options panel" outer_height_is "$(px 4360)" || fail "chk1 did not show the options panel"
+readonly options_top=3440
+
+click_control $options_top 1650 130 620 300
+printf '00:00:00\r\n00:00:00\r\n00:00:00\r\n00:00:00\r\n00:00:00' >"$work/unnumbered"
+wait_for "the unnumbered report on the clipboard" clipboard_equals "$work/unnumbered" ||
+  fail "clipboard holds $(od -An -c "$work/got" | tr -s ' ')"
+pass "the clipboard holds the five-line report, CR LF between lines, none at the end"
+
+click_control $options_top 1650 130 620 300
+dash=$'\xef\xbc\x8d' # U+FF0D in UTF-8
+for i in 1 2 3 4 5; do
+  printf '%s%s00:00:00' "$i" "$dash"
+  ((i < 5)) && printf '\r\n'
+done >"$work/numbered"
+wait_for "the numbered report on the clipboard" clipboard_equals "$work/numbered" ||
+  fail "clipboard holds $(od -An -c "$work/got" | tr -s ' ')"
+pass "the clipboard holds the numbered report with U+FF0D after each number"
+
+before=$(outer_geometry "$wid")
+click_control $options_top 2300 130 500 300
+wait_for "_NET_WM_STATE_ABOVE" has_state _NET_WM_STATE_ABOVE || fail "前へ did not keep the window above"
+[[ "$(outer_geometry "$wid")" == "$before" ]] || fail "前へ moved the window: $before -> $(outer_geometry "$wid")"
+pass "前へ sets _NET_WM_STATE_ABOVE and leaves the window where it was"
+click_control $options_top 2300 130 500 300
+wait_for "_NET_WM_STATE_ABOVE to go" lacks_state _NET_WM_STATE_ABOVE || fail "元へ did not release the window"
+[[ "$(outer_geometry "$wid")" == "$before" ]] || fail "元へ moved the window: $before -> $(outer_geometry "$wid")"
+pass "元へ clears _NET_WM_STATE_ABOVE and leaves the window where it was"
+
+click_control 2480 880 650 900 320 # 全部始
+click_control 2480 120 650 700 320 # 終了
+wait_exit "$APP_PID" 1 || fail "終了 did not end the program within a second"
+((EXIT_CODE == 0)) || fail "終了 ended the program with exit code $EXIT_CODE"
+pass "終了 ends the program at once with exit code 0, stopwatches running"

@@ -175,5 +175,19 @@ TEST_F(AccessibilityTest, ButtonsThatAnnounceTheirNextActionAreReadAsTheyShow) {
   EXPECT_EQ(Name("cmdCopy"), U("経過時間をクリップボードにコピー"));
 }
 
+TEST_F(AccessibilityTest, TimeLabelsAreReadWithTheTimeTheyShow) {
+  EXPECT_EQ(Value("lblJikan", 3), U("00:00:00"));
+  clock_.Set("9:00:00");
+  Click("cmdStr", 3);
+  TickAt("9:00:00");
+  TickAt("9:00:05");
+  EXPECT_EQ(Name("lblJikan", 3), U("ストップウォッチ 3 の経過時間"));
+  EXPECT_EQ(Value("lblJikan", 3), U("0:00:05"));
+  EXPECT_EQ(Value("lblJikan", 3), Caption("lblJikan", 3));
+  EXPECT_EQ(Value("lblStrJikan"), U("9:00:00"));
+  EXPECT_EQ(Value("lblImaJikan"), U("9:00:05"));
+  EXPECT_EQ(Value("lblNo", 3), U("3-"));
+}
+
 }  // namespace
 }  // namespace mirt2

@@ -78,8 +78,16 @@ QWidget* Create(const ControlSpec& spec, QWidget* parent) {
   return nullptr;
 }
 
+void ApplyAccessibleTexts(const ControlSpec& spec, QWidget& widget) {
+  if (!spec.accessible_name.empty()) widget.setAccessibleName(Text(spec.accessible_name));
+  if (!spec.accessible_description.empty()) {
+    widget.setAccessibleDescription(Text(spec.accessible_description));
+  }
+}
+
 void ApplyProperties(const ControlSpec& spec, QWidget& widget) {
   if (!spec.tool_tip.empty()) widget.setToolTip(Text(spec.tool_tip));
+  ApplyAccessibleTexts(spec, widget);
   if (spec.font) widget.setFont(DesignFont(*spec.font, widget.font()));
   if (spec.fore_color) SetColour(widget, QPalette::WindowText, *spec.fore_color);
   if (spec.back_color) {
@@ -120,6 +128,7 @@ ControlSet BuildControls(QWidget& window, std::span<const ControlSpec> table) {
       window.setWindowTitle(Text(spec.caption));
       // Controls that name no font take the window's: the design face at 9 pt.
       window.setFont(DesignFont(FontSpec{}, window.font()));
+      ApplyAccessibleTexts(spec, window);
       if (spec.back_color) {
         SetColour(window, QPalette::Window, *spec.back_color);
         window.setAutoFillBackground(true);

@@ -8,7 +8,8 @@ namespace mirt2 {
 // where the face on this system draws the caption wider than the design
 // allowed for ("00:00:00" in a fallback font), the label widens about its
 // alignment point instead, which a transparent label shows as the same text,
-// only whole.
+// only whole. Once the label has an accessible name, a screen reader reads its caption
+// as the label's value.
 class CaptionLabel final : public QLabel {
   Q_OBJECT
 

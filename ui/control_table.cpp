@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -96,63 +97,101 @@ ControlSpec OptionButton(std::string_view name, int left, int top, std::string_v
   return c;
 }
 
+// What a screen reader says for the control.
+ControlSpec Spoken(ControlSpec c, std::string name, std::string description = {}) {
+  c.accessible_name = std::move(name);
+  c.accessible_description = std::move(description);
+  return c;
+}
+
 // The ten panels are alike but for their index, their position and the number they show.
 void AddPanel(std::vector<ControlSpec>& rows, int i) {
   const ControlRef panel{"fram1", i};
-  rows.push_back(Frame("fram1", i, kPanelDesignPositions.at(i - 1), 2750, 500));
-  rows.push_back(Label("lblNo", i, panel, 50, 170, 400, 252, std::to_string(i) + "-",
-                       kPanelLabelFont, kWhite, LabelAlignment::kCentred));
-  rows.push_back(Label("lblJikan", i, panel, 500, 180, 1056, 252, std::string(kZeroTime),
-                       kPanelLabelFont, kLightYellow, LabelAlignment::kCentred));
-  rows.push_back(Button("cmdStr", i, panel, 1700, 130, 440, 350, "始", kButtonFont));
-  rows.push_back(Button("cmdStp", i, panel, 2220, 130, 440, 350, "止", kButtonFont));
+  const std::string stopwatch = "ストップウォッチ " + std::to_string(i);
+  rows.push_back(Spoken(Frame("fram1", i, kPanelDesignPositions.at(i - 1), 2750, 500), stopwatch));
+  rows.push_back(Spoken(Label("lblNo", i, panel, 50, 170, 400, 252, std::to_string(i) + "-",
+                              kPanelLabelFont, kWhite, LabelAlignment::kCentred),
+                        stopwatch + " の番号"));
+  rows.push_back(Spoken(Label("lblJikan", i, panel, 500, 180, 1056, 252, std::string(kZeroTime),
+                              kPanelLabelFont, kLightYellow, LabelAlignment::kCentred),
+                        stopwatch + " の経過時間"));
+  rows.push_back(Spoken(Button("cmdStr", i, panel, 1700, 130, 440, 350, "始", kButtonFont),
+                        stopwatch + " を開始",
+                        "経過時間を 0 から計り始めます。計測中なら 0 から計り直します"));
+  rows.push_back(Spoken(Button("cmdStp", i, panel, 2220, 130, 440, 350, "止", kButtonFont),
+                        stopwatch + " を停止", "経過時間の表示をその時点で止めます"));
 }
 
 void AddControlPanel(std::vector<ControlSpec>& rows) {
   const ControlRef panel{"fram2"};
-  rows.push_back(Frame("fram2", 0, {0, 450}, 2800, 1030));
-  rows.push_back(Label("lblStrt", 0, panel, 100, 120, 732, 204, "開始時刻", kHeadingFont, kWhite,
-                       LabelAlignment::kLeft));
-  rows.push_back(Label("lblIma", 0, panel, 1000, 120, 732, 204, "現在時刻", kHeadingFont, kWhite,
-                       LabelAlignment::kLeft));
-  rows.push_back(
-      Button("cmdReset", 0, panel, 1880, 130, 200, 220, "0", kResetFont, "\"０\"に戻します"));
-  rows.push_back(OptionButton("opt1", 2400, 80, "1", true));
-  rows.push_back(OptionButton("opt5", 2160, 250, "5", false));
-  rows.push_back(OptionButton("opt10", 1920, 430, "10", false));
+  rows.push_back(Spoken(Frame("fram2", 0, {0, 450}, 2800, 1030), "操作パネル"));
+  rows.push_back(Spoken(Label("lblStrt", 0, panel, 100, 120, 732, 204, "開始時刻", kHeadingFont,
+                              kWhite, LabelAlignment::kLeft),
+                        "開始時刻の見出し"));
+  rows.push_back(Spoken(Label("lblIma", 0, panel, 1000, 120, 732, 204, "現在時刻", kHeadingFont,
+                              kWhite, LabelAlignment::kLeft),
+                        "現在時刻の見出し"));
+  rows.push_back(Spoken(
+      Button("cmdReset", 0, panel, 1880, 130, 200, 220, "0", kResetFont, "\"０\"に戻します"),
+      "表示を 0 に戻す", "すべてのストップウォッチを止め、時間の表示を 00:00:00 に戻します"));
+  for (const auto& [name, left, top, count, selected] : {
+           std::tuple{"opt1", 2400, 80, "1", true},
+           std::tuple{"opt5", 2160, 250, "5", false},
+           std::tuple{"opt10", 1920, 430, "10", false},
+       }) {
+    rows.push_back(Spoken(OptionButton(name, left, top, count, selected),
+                          std::string(count) + " 個表示",
+                          "ストップウォッチを " + std::string(count) + " 個表示します"));
+  }
   rows.push_back(Control("chk1", 0, ControlKind::kCheckBox, panel, 2550, 400, 180, 180));
   rows.back().tool_tip = "オプション";
   rows.back().back_color = kDarkGreen;
   rows.back().value = 0;
-  rows.push_back(Label("lblStrJikan", 0, panel, 30, 350, 850, 252, std::string(kZeroTime),
-                       kStartTimeFont, kWhite, LabelAlignment::kCentred));
-  rows.push_back(Label("lblImaJikan", 0, panel, 900, 350, 950, 252, std::string(kZeroTime),
-                       kNowTimeFont, kWhite, LabelAlignment::kCentred));
-  rows.push_back(Button("cmdEnd", 0, panel, 120, 650, 700, 320, "終了", kButtonFont));
-  rows.push_back(Button("cmbAlStr", 0, panel, 880, 650, 900, 320, "全部始", kButtonFont));
+  // The check box has no caption, so its name alone tells what it is.
+  rows.back().accessible_name = "オプションを表示";
+  rows.back().accessible_description =
+      "文字色、ボタンの色、背景色、コピー、常に前面のボタンを表示します";
+  rows.push_back(Spoken(Label("lblStrJikan", 0, panel, 30, 350, 850, 252, std::string(kZeroTime),
+                              kStartTimeFont, kWhite, LabelAlignment::kCentred),
+                        "開始時刻"));
+  rows.push_back(Spoken(Label("lblImaJikan", 0, panel, 900, 350, 950, 252, std::string(kZeroTime),
+                              kNowTimeFont, kWhite, LabelAlignment::kCentred),
+                        "現在時刻"));
+  rows.push_back(Spoken(Button("cmdEnd", 0, panel, 120, 650, 700, 320, "終了", kButtonFont),
+                        "プログラムを終了"));
+  rows.push_back(Spoken(Button("cmbAlStr", 0, panel, 880, 650, 900, 320, "全部始", kButtonFont),
+                        "すべてのストップウォッチを開始"));
   // Of the two marks the start-all button may carry, Enter suits it better than Esc: focus
   // starts on it, and a stray Esc must not start every stopwatch.
   rows.back().default_button = true;
-  rows.push_back(Button("cmdAlStp", 0, panel, 1830, 650, 900, 320, "全部止", kButtonFont));
+  rows.push_back(Spoken(Button("cmdAlStp", 0, panel, 1830, 650, 900, 320, "全部止", kButtonFont),
+                        "すべてのストップウォッチを停止"));
 }
 
 void AddOptionsPanel(std::vector<ControlSpec>& rows) {
   const ControlRef panel{"fram3"};
-  rows.push_back(Frame("fram3", 0, {0, 1440}, 2800, 492));
+  rows.push_back(Spoken(Frame("fram3", 0, {0, 1440}, 2800, 492), "オプションパネル"));
   rows.back().visible = false;
   constexpr int kTop = 130;
   constexpr int kHeight = 300;
   const std::optional<FontSpec> window_font;
-  rows.push_back(Button("cmdMoji", 0, panel, 50, kTop, 550, kHeight, "字色", window_font,
-                        "ボタン以外の文字色を変えます"));
-  rows.push_back(Button("cmdButn", 0, panel, 540, kTop, 600, kHeight, "ボタン", window_font,
-                        "ボタンの色を変えます（文字色は変わりません）"));
-  rows.push_back(Button("cmdHaikei", 0, panel, 1070, kTop, 550, kHeight, "背色", window_font,
-                        "背景色を変えます"));
-  rows.push_back(Button("cmdCopy", 0, panel, 1650, kTop, 620, kHeight, "コピー", window_font,
-                        "番号無しでタイマーの時間をクリップボードに送ります"));
-  rows.push_back(Button("cmdMae", 0, panel, 2300, kTop, 500, kHeight, "前へ", window_font,
-                        "常に前面に置きます"));
+  // These buttons leave the description to their tool tips, which the copy and always-on-top
+  // buttons change as they announce their next action.
+  rows.push_back(Spoken(Button("cmdMoji", 0, panel, 50, kTop, 550, kHeight, "字色", window_font,
+                               "ボタン以外の文字色を変えます"),
+                        "文字色を変更"));
+  rows.push_back(Spoken(Button("cmdButn", 0, panel, 540, kTop, 600, kHeight, "ボタン", window_font,
+                               "ボタンの色を変えます（文字色は変わりません）"),
+                        "ボタンの色を変更"));
+  rows.push_back(Spoken(Button("cmdHaikei", 0, panel, 1070, kTop, 550, kHeight, "背色", window_font,
+                               "背景色を変えます"),
+                        "背景色を変更"));
+  rows.push_back(Spoken(Button("cmdCopy", 0, panel, 1650, kTop, 620, kHeight, "コピー", window_font,
+                               "番号無しでタイマーの時間をクリップボードに送ります"),
+                        "経過時間をクリップボードにコピー"));
+  rows.push_back(Spoken(Button("cmdMae", 0, panel, 2300, kTop, 500, kHeight, "前へ", window_font,
+                               "常に前面に置きます"),
+                        "常に前面に置く"));
 }
 
 std::vector<ControlRef> TabOrder() {
@@ -187,6 +226,7 @@ std::vector<ControlSpec> BuildTable() {
   std::vector<ControlSpec> rows;
   rows.push_back(Control(kWindowName, 0, ControlKind::kWindow, {}, 7215, 5790, 5700, 3480));
   rows.back().caption = "ミルテス-２";
+  rows.back().accessible_name = rows.back().caption;
   rows.back().back_color = kDarkGreen;
   for (int i = 1; i <= kPanelCount; ++i) AddPanel(rows, i);
   AddControlPanel(rows);

@@ -48,6 +48,11 @@ struct ControlSpec {
   std::optional<int> tab_index;  // the window has none
   // Enter presses this button from anywhere in the window.
   bool default_button = false;
+  // What a screen reader says for the control. A button's name says what it does, since
+  // its caption is often a single character; a label's name says what its caption shows.
+  std::string accessible_name;
+  // Said after the name. Empty where the tool tip serves, or where the name says it all.
+  std::string accessible_description;
 
   [[nodiscard]] ControlRef Ref() const { return {name, index}; }
 };

@@ -55,13 +55,15 @@ constexpr std::string_view kCopyUnnumberedTip =
     "番号無しでタイマーの時間をクリップボードに送ります";
 constexpr std::string_view kCopyNumberedTip = "番号入りでタイマーの時間をクリップボードに送ります";
 
-// The two faces of the always-on-top button, announcing its next action.
+// The two faces of the always-on-top button, announcing its next action to the eye and to
+// a screen reader alike. The first is the button's design state in the control table.
 struct MaeFace {
   std::string_view caption;
   std::string_view tool_tip;
+  std::string_view accessible_name;
 };
-constexpr MaeFace kMaeToFront{"前へ", "常に前面に置きます"};
-constexpr MaeFace kMaeRelease{"元へ", "常に前面をキャンセルします"};
+constexpr MaeFace kMaeToFront{"前へ", "常に前面に置きます", "常に前面に置く"};
+constexpr MaeFace kMaeRelease{"元へ", "常に前面をキャンセルします", "常に前面を解除"};
 
 QString Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -296,6 +298,7 @@ void frmMirt2::cmdMae_Click() {
     const MaeFace& next = swith_mae_ ? kMaeToFront : kMaeRelease;
     cmd_mae_->setText(Text(next.caption));
     cmd_mae_->setToolTip(Text(next.tool_tip));
+    cmd_mae_->setAccessibleName(Text(next.accessible_name));
     swith_mae_ = !swith_mae_;
   });
 }

@@ -3,7 +3,7 @@
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: all deps configure build test bench run clean
+.PHONY: all deps configure build test bench run lint clean
 
 all: build
 
@@ -22,6 +22,10 @@ test: build
 bench: PRESET = default
 bench: build
 	$(BUILD)/bench/engine_bench
+
+lint: PRESET = default
+lint: build
+	tools/static-analysis.sh
 
 run: build
 	$(BUILD)/app/mirt2

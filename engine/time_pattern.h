@@ -82,7 +82,7 @@ class TimePattern {
   static std::optional<std::vector<Piece>> Tokenize(std::string_view pattern);
   [[nodiscard]] bool Readable() const;
   [[nodiscard]] std::string_view Designator(Field field, bool pm) const;
-  bool Match(std::size_t piece, std::string_view rest, Reading reading, std::string_view whole,
+  bool Match(std::size_t index, std::string_view rest, Reading reading, std::string_view whole,
              int& value) const;
 
   std::vector<Piece> pieces_;

@@ -12,6 +12,8 @@ packages=(
   libicu-dev
   # the window, and a Japanese gothic face so that its captions render
   qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
+  # static analysis
+  clang-tidy cppcheck
   # end-to-end tests: a real X server, a window manager, and tools to drive it
   xvfb xauth openbox xdotool xclip x11-utils
 )

@@ -17,7 +17,7 @@ namespace mirt2 {
 
 namespace {
 
-QString Text(const std::string& utf8) {
+QString Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
@@ -99,10 +99,8 @@ void ApplyProperties(const ControlSpec& spec, QWidget& widget) {
     }
   }
   widget.setObjectName(spec.index == 0
-                           ? QString::fromUtf8(spec.name.data(), spec.name.size())
-                           : QStringLiteral("%1(%2)")
-                                 .arg(QString::fromUtf8(spec.name.data(), spec.name.size()))
-                                 .arg(spec.index));
+                           ? Text(spec.name)
+                           : QStringLiteral("%1(%2)").arg(Text(spec.name)).arg(spec.index));
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ constexpr std::array<Position, kPanelCount> kPanelDesignPositions = {{
     {2880, 2880},
 }};
 
-ControlSpec Control(std::string_view name, int index, ControlKind kind, ControlRef container,
+ControlSpec Control(std::string_view name, int index, ControlKind kind, const ControlRef& container,
                     int left, int top, int width, int height) {
   ControlSpec c;
   c.name = name;
@@ -61,7 +61,7 @@ ControlSpec Frame(std::string_view name, int index, Position at, int width, int 
   return c;
 }
 
-ControlSpec Label(std::string_view name, int index, ControlRef container, int left, int top,
+ControlSpec Label(std::string_view name, int index, const ControlRef& container, int left, int top,
                   int width, int height, std::string caption, FontSpec font, Colour fore,
                   LabelAlignment alignment) {
   ControlSpec c = Control(name, index, ControlKind::kLabel, container, left, top, width, height);
@@ -73,7 +73,7 @@ ControlSpec Label(std::string_view name, int index, ControlRef container, int le
   return c;
 }
 
-ControlSpec Button(std::string_view name, int index, ControlRef container, int left, int top,
+ControlSpec Button(std::string_view name, int index, const ControlRef& container, int left, int top,
                    int width, int height, std::string_view caption, std::optional<FontSpec> font,
                    std::string_view tool_tip = {}) {
   ControlSpec c =

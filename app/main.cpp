@@ -10,7 +10,13 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/mirt2/mirt2-32.png")));
+  // Every size, so that task switchers and docks that draw the window's own icon large
+  // need not blow up the title bar's.
+  QIcon icon;
+  for (int size : {32, 64, 128}) {
+    icon.addFile(QStringLiteral(":/mirt2/mirt2-%1.png").arg(size));
+  }
+  QApplication::setWindowIcon(icon);
   // Qt's own dialogs (the colour picker) in the user's language.
   QTranslator qt_translation;
   if (qt_translation.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -9,6 +9,12 @@
 #include "regional_time_format.h"
 
 int main(int argc, char** argv) {
+  // The application name becomes the class of the window's WM_CLASS on X11, which docks match
+  // against the desktop entry's StartupWMClass; the desktop file name is the entry itself
+  // (Wayland's app id). Both must stay in step with app/mirt2.desktop.
+  QApplication::setApplicationName(QStringLiteral("mirt2"));
+  QApplication::setOrganizationName(QStringLiteral("mirt2"));
+  QApplication::setDesktopFileName(QStringLiteral("mirt2"));
   QApplication app(argc, argv);
   // Every size, so that task switchers and docks that draw the window's own icon large
   // need not blow up the title bar's.

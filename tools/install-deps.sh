@@ -14,6 +14,9 @@ packages=(
   qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
   # end-to-end tests: a real X server, a window manager, and tools to drive it
   xvfb xauth openbox xdotool xclip x11-utils
+  # the installed-program test: closing a window as a window manager does, and checking
+  # the desktop entry
+  libxcb1-dev desktop-file-utils
 )
 
 missing=()

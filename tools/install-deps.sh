@@ -17,6 +17,8 @@ packages=(
   # the installed-program test: closing a window as a window manager does, and checking
   # the desktop entry
   libxcb1-dev desktop-file-utils
+  # `make package`: dpkg-shlibdeps works out the package's library dependencies
+  dpkg-dev
 )
 
 missing=()

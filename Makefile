@@ -1,9 +1,9 @@
 # The front door: `make test` and `make run` install what is missing,
 # configure, build and go. PRESET=asan builds and tests with sanitizers.
 PRESET ?= default
-BUILD := build/$(PRESET)
+BUILD = build/$(PRESET)
 
-.PHONY: all deps configure build test bench run lint clean
+.PHONY: all deps configure build test bench run lint package clean
 
 all: build
 
@@ -29,6 +29,11 @@ lint: build
 
 run: build
 	$(BUILD)/app/mirt2
+
+# A Debian package of the release build, left in build/default.
+package: override PRESET = default
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf build

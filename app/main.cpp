@@ -9,8 +9,20 @@
 #include "regional_time_format.h"
 
 int main(int argc, char** argv) {
+  // The application name becomes the class of the window's WM_CLASS on X11, which docks match
+  // against the desktop entry's StartupWMClass; the desktop file name is the entry itself
+  // (Wayland's app id). Both must stay in step with app/mirt2.desktop.
+  QApplication::setApplicationName(QStringLiteral("mirt2"));
+  QApplication::setOrganizationName(QStringLiteral("mirt2"));
+  QApplication::setDesktopFileName(QStringLiteral("mirt2"));
   QApplication app(argc, argv);
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/mirt2/mirt2-32.png")));
+  // Every size, so that task switchers and docks that draw the window's own icon large
+  // need not blow up the title bar's.
+  QIcon icon;
+  for (int size : {32, 64, 128}) {
+    icon.addFile(QStringLiteral(":/mirt2/mirt2-%1.png").arg(size));
+  }
+  QApplication::setWindowIcon(icon);
   // Qt's own dialogs (the colour picker) in the user's language.
   QTranslator qt_translation;
   if (qt_translation.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),

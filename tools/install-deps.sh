@@ -16,6 +16,11 @@ packages=(
   clang-tidy cppcheck
   # end-to-end tests: a real X server, a window manager, and tools to drive it
   xvfb xauth openbox xdotool xclip x11-utils
+  # the installed-program test: closing a window as a window manager does, and checking
+  # the desktop entry
+  libxcb1-dev desktop-file-utils
+  # `make package`: dpkg-shlibdeps works out the package's library dependencies
+  dpkg-dev
 )
 
 missing=()

@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch root, as the Debian package lays it out, and checks what a
+# Linux desktop needs from it: the program, its menu entry and the entry's icon in the hicolor
+# theme. Then starts the installed program on an X server of its own, proves it stays up, and
+# closes its window as a user does, through the close request a window manager would send.
+# Nothing outside the scratch root and the private X server is touched.
+#
+# Usage: installed_program_test.sh BUILD-DIR REQUEST-CLOSE-PROGRAM
+set -euo pipefail
+
+build=$1
+request_close=$2
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+scratch=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+  # Only what this script started, by its id.
+  [[ -n $app_pid ]] && kill -KILL "$app_pid" 2>/dev/null
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+root=$scratch/root
+cmake --install "$build" --prefix "$root/usr" >/dev/null
+
+# --- The files -------------------------------------------------------------------------------
+
+# Exactly these: anything more would land on users' systems too.
+expected=(
+  usr/bin/mirt2
+  usr/share/applications/mirt2.desktop
+  usr/share/icons/hicolor/128x128/apps/mirt2.png
+  usr/share/icons/hicolor/32x32/apps/mirt2.png
+  usr/share/icons/hicolor/64x64/apps/mirt2.png
+  usr/share/icons/hicolor/scalable/apps/mirt2.svg
+)
+installed=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
+if [[ $installed != "$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)" ]]; then
+  diff <(printf '%s\n' "${expected[@]}" | LC_ALL=C sort) <(echo "$installed") >&2 || true
+  fail "the installed files are not the expected set (- expected, + installed)"
+fi
+[[ -x $root/usr/bin/mirt2 ]] || fail "usr/bin/mirt2 is not executable"
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20 of its IHDR chunk.
+png_size() {
+  local bytes
+  bytes=$(od -An -tu1 -N24 "$1" | tr -s ' \n' ' ')
+  read -r -a b <<<"$bytes"
+  [[ "${b[*]:0:8}" == "137 80 78 71 13 10 26 10" ]] || { echo "not-a-png"; return; }
+  echo "$(((b[16] << 24) | (b[17] << 16) | (b[18] << 8) | b[19]))x$(((b[20] << 24) | (b[21] << 16) | (b[22] << 8) | b[23]))"
+}
+for n in 32 64 128; do
+  icon=$root/usr/share/icons/hicolor/${n}x${n}/apps/mirt2.png
+  size=$(png_size "$icon")
+  [[ $size == "${n}x${n}" ]] || fail "${icon#"$root"/} is $size, not ${n}x${n}"
+done
+grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/mirt2.svg" ||
+  fail "the scalable icon is not an SVG"
+
+entry=$root/usr/share/applications/mirt2.desktop
+# The value of KEY in the [Desktop Entry] group.
+key() {
+  sed -n '/^\[Desktop Entry\]$/,/^\[/{ s/^'"$(printf '%s' "$1" | sed 's/[][]/\\&/g')"'=//p; }' "$entry"
+}
+expect_key() {
+  local value
+  value=$(key "$1")
+  [[ $value == "$2" ]] || fail "desktop entry: $1 is '$value', not '$2'"
+}
+expect_key Type Application
+expect_key Name 'ミルテス-２'
+expect_key 'Name[en]' mirt2
+expect_key Exec mirt2
+expect_key Icon mirt2
+expect_key Terminal false
+expect_key Categories 'Utility;Clock;'
+for k in Comment 'Comment[en]'; do
+  [[ -n $(key "$k") ]] || fail "desktop entry: no $k"
+done
+# Exec names the installed program, and Icon the installed icon, by the names a desktop
+# looks them up by.
+[[ -x $root/usr/bin/$(key Exec) ]] || fail "desktop entry: Exec names no installed program"
+[[ -f $root/usr/share/icons/hicolor/scalable/apps/$(key Icon).svg ]] ||
+  fail "desktop entry: Icon names no installed icon"
+
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
+else
+  echo "note: desktop-file-validate (desktop-file-utils) not found; the entry was not validated"
+fi
+
+# --- The installed program on a display --------------------------------------------------------
+
+# Waits until the program has exited or SECONDS have passed, whichever comes first. Sets
+# app_status to the program's exit status, or leaves it empty if it is still running.
+app_status=
+wait_for_exit() {
+  local timer finished status=0
+  sleep "$1" &
+  timer=$!
+  wait -n -p finished "$app_pid" "$timer" || status=$?
+  if [[ $finished == "$app_pid" ]]; then
+    app_status=$status
+    app_pid=
+    kill "$timer" 2>/dev/null || true
+    wait "$timer" 2>/dev/null || true
+  fi
+}
+
+# Xvfb picks a free display and writes its number once it takes connections.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+xvfb_pid=$!
+deadline=$((SECONDS + 20))
+until [[ -s $scratch/display ]]; do
+  kill -0 "$xvfb_pid" 2>/dev/null || { cat "$scratch/xvfb.log" >&2; fail "Xvfb did not start"; }
+  ((SECONDS < deadline)) || fail "Xvfb took no connections within 20 s"
+  sleep 0.05
+done
+DISPLAY=:$(tr -d '\n' <"$scratch/display")
+export DISPLAY
+
+# A private runtime directory and a session bus address that leads nowhere keep the program
+# off the caller's desktop session, and stop libdbus from launching a bus of its own.
+mkdir -m 700 "$scratch/runtime"
+XDG_RUNTIME_DIR=$scratch/runtime DBUS_SESSION_BUS_ADDRESS=unix:path=$scratch/runtime/no-bus \
+  QT_QPA_PLATFORM=xcb "$root/usr/bin/mirt2" &
+app_pid=$!
+
+deadline=$((SECONDS + 20))
+window=
+until [[ -n $window ]]; do
+  wait_for_exit 0.1
+  [[ -z $app_status ]] || fail "the installed program exited with status $app_status before showing its window"
+  ((SECONDS < deadline)) || fail "the installed program showed no window within 20 s"
+  window=$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true)
+done
+[[ $(wc -l <<<"$window") == 1 ]] || fail "the program shows more than one window: $window"
+
+# Docks tie the running window to its menu entry by the class of WM_CLASS.
+wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+[[ $wm_class == "$(key StartupWMClass)" ]] ||
+  fail "the window's class '$wm_class' is not the entry's StartupWMClass '$(key StartupWMClass)'"
+
+wait_for_exit 1
+[[ -z $app_status ]] || fail "the installed program exited with status $app_status within a second"
+
+"$request_close" "$window" || fail "could not ask the window to close"
+wait_for_exit 10
+[[ -n $app_status ]] || fail "the installed program was still running 10 s after its window was closed"
+((app_status == 0)) || fail "the installed program exited with status $app_status when its window was closed"
+echo "installed program: files in place, ran, closed with status 0"

@@ -11,15 +11,6 @@ binary=${1:?usage: leak_test.sh BINARY}
 # shellcheck source-path=SCRIPTDIR source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-px() { echo $((($1 + 7) / 15)); }
-click_control() {
-  click_at "$wid" "$(px $(($2 + $4 / 2)))" "$(px $(($1 + $3 + $5 / 2)))"
-}
-outer_height_is() {
-  local left top width height
-  read -r left top width height < <(outer_geometry "$wid") || return 1
-  ((height >= $1 - 1 && height <= $1 + 1))
-}
 expect_height() {
   wait_for -t 20 "an outer height of $1 twips" outer_height_is "$(px "$1")" || fail "$2"
 }

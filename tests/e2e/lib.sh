@@ -280,3 +280,23 @@ screenshot() {
   fi
   import -window root "$1" && echo "screenshot: $1"
 }
+
+# mirt2's window is laid out in twips, 15 to the pixel. These take the main
+# window's id from $wid.
+
+# The client-area pixel of a twip position.
+px() { echo $((($1 + 7) / 15)); }
+
+# Clicks the centre of a control: its container's top, then the control's
+# left, top, width and height, all in twips.
+click_control() {
+  click_at "$wid" "$(px $(($2 + $4 / 2)))" "$(px $(($1 + $3 + $5 / 2)))"
+}
+
+# Whether the window's outer height, frame included, is within a pixel of
+# the given pixels.
+outer_height_is() {
+  local left top width height
+  read -r left top width height < <(outer_geometry "$wid") || return 1
+  ((height >= $1 - 1 && height <= $1 + 1))
+}

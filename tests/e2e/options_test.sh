@@ -11,18 +11,6 @@ binary=${1:?usage: options_test.sh BINARY}
 # shellcheck source-path=SCRIPTDIR source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-# Client-area pixel of a twip position (15 twips to the pixel).
-px() { echo $((($1 + 7) / 15)); }
-# Clicks the centre of a control: its container's top, the control's left,
-# top, width and height, all in twips.
-click_control() {
-  click_at "$wid" "$(px $(($2 + $4 / 2)))" "$(px $(($1 + $3 + $5 / 2)))"
-}
-outer_height_is() {
-  local left top width height
-  read -r left top width height < <(outer_geometry "$wid") || return 1
-  ((height >= $1 - 1 && height <= $1 + 1))
-}
 has_state() { net_wm_state "$wid" | grep -qx "$1"; }
 lacks_state() { ! has_state "$1"; }
 clipboard_equals() {

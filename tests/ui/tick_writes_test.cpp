@@ -1,0 +1,99 @@
+// The tick runs ten times a second but the clock moves once a second: a label
+// must be set only when its text changed, or the window repaints for nothing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "window_fixture.h"
+
+namespace mirt2 {
+namespace {
+
+using testing::Hms;
+using testing::WindowTest;
+
+class TickWritesTest : public WindowTest {
+ protected:
+  // Ticks `ticks` times from `first_second`, the clock moving on a second
+  // every ten ticks; returns the caption writes of each tick.
+  std::vector<long long> Run(int first_second, int ticks) {
+    std::vector<long long> writes;
+    for (int t = 0; t < ticks; ++t) {
+      clock_.Set(first_second + t / 10);
+      const long long before = window_.CaptionWrites();
+      window_.Timer1_Timer();
+      writes.push_back(window_.CaptionWrites() - before);
+    }
+    return writes;
+  }
+  // Writes on the first tick of each second, none on the other nine.
+  static std::vector<long long> PerSecond(int ticks, long long on_change) {
+    std::vector<long long> writes(static_cast<std::size_t>(ticks), 0);
+    for (int t = 0; t < ticks; t += 10) writes[static_cast<std::size_t>(t)] = on_change;
+    return writes;
+  }
+  void ExpectLabelsShowTheBank() {
+    EXPECT_EQ(Caption("lblImaJikan").toStdString(), window_.Bank().ImaJikanText());
+    EXPECT_EQ(Caption("lblStrJikan").toStdString(), window_.Bank().StrJikanText());
+    for (int i = 1; i <= kStopwatchCount; ++i) {
+      EXPECT_EQ(Caption("lblJikan", i).toStdString(), window_.Bank().JikanText(i)) << i;
+    }
+  }
+};
+
+TEST_F(TickWritesTest, TenRunningStopwatchesSetElevenLabelsASecondAndNoneInBetween) {
+  window_.opt10_Click();
+  const int nine = Hms("9:00:00");
+
+  // Before any start only the current time changes: one write a second.
+  EXPECT_EQ(Run(nine - 2, 20), PerSecond(20, 1));
+  EXPECT_EQ(Caption("lblJikan", 10), "00:00:00");
+
+  clock_.Set(nine);
+  long long before = window_.CaptionWrites();
+  window_.cmbAlStr_Click();
+  EXPECT_EQ(window_.CaptionWrites() - before, 1) << "only the start time; the elapsed texts "
+                                                    "already read 00:00:00";
+
+  // A scripted minute: the first tick shows the ten zero times, then each new
+  // second changes the current time and all ten elapsed times.
+  before = window_.CaptionWrites();
+  const std::vector<long long> minute = Run(nine, 600);
+  EXPECT_EQ(minute, PerSecond(600, 11));
+  EXPECT_EQ(window_.CaptionWrites() - before, 60 * 11);
+  EXPECT_EQ(Caption("lblImaJikan"), "9:00:59");
+  for (int i = 1; i <= kStopwatchCount; ++i) EXPECT_EQ(Caption("lblJikan", i), "0:00:59") << i;
+  ExpectLabelsShowTheBank();
+
+  // Three stopped: their frozen texts are not set again.
+  for (int i : {2, 5, 9}) window_.cmdStp_Click(i);
+  EXPECT_EQ(Run(nine + 60, 100), PerSecond(100, 8));
+  EXPECT_EQ(Caption("lblJikan", 5), "0:00:59");
+  EXPECT_EQ(Caption("lblJikan", 6), "0:01:09");
+  ExpectLabelsShowTheBank();
+
+  // All stopped: only the clock.
+  window_.cmdAlStp_Click();
+  EXPECT_EQ(Run(nine + 70, 50), PerSecond(50, 1));
+  ExpectLabelsShowTheBank();
+}
+
+TEST_F(TickWritesTest, ClockChangesAndRestartsSetOnlyTheTextsThatDiffer) {
+  window_.opt10_Click();
+  clock_.Set("9:00:00");
+  window_.cmbAlStr_Click();
+  Run(Hms("9:00:00"), 31);  // 0:00:03 at 9:00:03
+  // An hour on and back within two ticks: both change every text.
+  EXPECT_EQ(Run(Hms("10:00:03"), 1), std::vector<long long>{11});
+  EXPECT_EQ(Run(Hms("9:00:03"), 1), std::vector<long long>{11});
+  EXPECT_EQ(Caption("lblJikan", 7), "0:00:03");
+  // Ten stopwatches on one second, one started later: only that one differs.
+  window_.cmdStr_Click(4);
+  EXPECT_EQ(Run(Hms("9:00:03"), 1), std::vector<long long>{1}) << "0:00:00 for stopwatch 4";
+  EXPECT_EQ(Caption("lblJikan", 4), "0:00:00");
+  ExpectLabelsShowTheBank();
+}
+
+}  // namespace
+}  // namespace mirt2

@@ -1,0 +1,453 @@
+// Tens of thousands of random clicks and keys on the live window, between
+// ticks of a clock that jumps forward, back and across midnight. After every
+// action the window must agree with what the user could predict from the
+// actions alone: the labels show the engine's texts, the geometry is what the
+// layout plans give on a model surface, every colour group is one colour, and
+// the copy and always-on-top buttons did what their last click asked.
+//
+// The colour picker is the scripted one: the real dialog never opens. The exit
+// button is left for the end, when it must close the window.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QLabel>
+#include <QTest>
+#include <array>
+#include <deque>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "colour_groups.h"
+#include "control_table.h"
+#include "copy_text.h"
+#include "face_button.h"
+#include "layout_plan.h"
+#include "qt_colour.h"
+#include "startup_plan.h"
+#include "window_fixture.h"
+
+namespace mirt2 {
+namespace {
+
+using testing::WindowTest;
+
+constexpr long long kDay = 86400;
+
+struct Place {
+  int left = 0;
+  int top = 0;
+  int height = 0;
+  bool visible = true;
+};
+
+// The geometry that the layout plans give, performed on plain numbers from the
+// control table and the load handler's start-up values.
+class ModelSurface final : public LayoutSurface {
+ public:
+  ModelSurface() {
+    for (int i = 1; i <= kPanelCount; ++i) Seed({LayoutObject::kFram1, i});
+    Seed({LayoutObject::kFram2});
+    Seed({LayoutObject::kFram3});
+    for (const StartupAssignment& step : kStartupAssignments) {
+      if (step.target.name != kWindowName) continue;
+      if (step.property == StartupProperty::kTop) At(kWindow).top = step.value;
+      if (step.property == StartupProperty::kHeight) At(kWindow).height = step.value;
+    }
+  }
+  void SetLeft(LayoutTarget t, int twips) override { At(t).left = twips; }
+  void SetTop(LayoutTarget t, int twips) override { At(t).top = twips; }
+  void SetHeight(LayoutTarget t, int twips) override { At(t).height = twips; }
+  void SetVisible(LayoutTarget t, bool visible) override { At(t).visible = visible; }
+  [[nodiscard]] int WindowHeight() const override { return places_[0].height; }
+
+  [[nodiscard]] const Place& Of(LayoutTarget t) const { return places_.at(Slot(t)); }
+
+  static constexpr LayoutTarget kWindow{LayoutObject::kWindow};
+
+ private:
+  static std::size_t Slot(LayoutTarget t) {
+    switch (t.object) {
+      case LayoutObject::kWindow:
+        return 0;
+      case LayoutObject::kFram1:
+        return static_cast<std::size_t>(t.index);
+      case LayoutObject::kFram2:
+        return 11;
+      case LayoutObject::kFram3:
+        return 12;
+    }
+    return 0;
+  }
+  Place& At(LayoutTarget t) { return places_.at(Slot(t)); }
+  void Seed(LayoutTarget t) {
+    const ControlSpec* spec = FindControl(ControlOf(t));
+    At(t) = {spec->left, spec->top, spec->height, spec->visible};
+  }
+
+  std::array<Place, 13> places_{};
+};
+
+struct GroupMember {
+  ControlRef ref;
+  QWidget* widget = nullptr;
+  QColor design;
+};
+
+enum class Phase { kStopped, kArmed, kRunning };
+
+// The offscreen platform warns on every fixed-size change of the window, which
+// every layout makes: thousands of lines that would bury a real failure.
+QtMessageHandler previous_handler = nullptr;
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.contains(QLatin1String("does not support propagateSizeHints"))) return;
+  if (previous_handler != nullptr) previous_handler(type, context, message);
+}
+
+class WindowMonkeyTest : public WindowTest {
+ protected:
+  static constexpr unsigned kSeed = 20261207;
+  static constexpr int kUserActions = 20'000;
+
+  void SetUp() override {
+    previous_handler = qInstallMessageHandler(QuietHandler);
+    for (const auto& [ref, widget] : window_.Controls().All()) {
+      auto* button = qobject_cast<QAbstractButton*>(widget);
+      if (button == nullptr) continue;
+      // Connected after the window's own handlers, so this sees each click
+      // once it has been handled, whatever produced it: a click or a key.
+      QObject::connect(button, &QAbstractButton::clicked,
+                       [this, r = ref] { clicked_.push_back(r); });
+      if (ref.name != "cmdEnd") buttons_.push_back({ref, button});
+    }
+    for (ColourGroup group : {ColourGroup::kMoji, ColourGroup::kButton, ColourGroup::kBak}) {
+      for (const ControlRef& ref : MembersOf(group)) {
+        const ControlSpec* spec = FindControl(ref);
+        ASSERT_NE(spec, nullptr);
+        const auto design = group == ColourGroup::kMoji ? spec->fore_color : spec->back_color;
+        ASSERT_TRUE(design.has_value()) << ref.name;
+        members_[Slot(group)].push_back({ref, Control(ref.name, ref.index), ToQColor(*design)});
+      }
+    }
+    for (int i = 1; i <= kStopwatchCount; ++i) {
+      frames_.push_back({{LayoutObject::kFram1, i}, Control("fram1", i)});
+    }
+    frames_.push_back({{LayoutObject::kFram2}, Control("fram2")});
+    frames_.push_back({{LayoutObject::kFram3}, Control("fram3")});
+
+    window_.show();
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  }
+
+  void TearDown() override { qInstallMessageHandler(previous_handler); }
+
+  static std::size_t Slot(ColourGroup group) { return static_cast<std::size_t>(group); }
+
+  int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
+
+  void Fail(const std::string& what) {
+    if (!failure_.empty()) return;
+    std::ostringstream out;
+    out << "seed " << kSeed << ", step " << step_ << ": " << what << "\nlast actions:";
+    for (const std::string& a : recent_) out << "\n  " << a;
+    failure_ = out.str();
+  }
+
+  void Note(std::string action) {
+    recent_.push_back(std::move(action));
+    if (recent_.size() > 12) recent_.pop_front();
+  }
+
+  // The clock runs on between ticks and now and then is set: an hour either
+  // way, a few minutes on, or across midnight in either direction.
+  void Tick() {
+    const int dice = Pick(0, 999);
+    const long long time_of_day = ((absolute_ % kDay) + kDay) % kDay;
+    std::string how = "tick";
+    if (dice < 600) {
+      // Most ticks fall within the same second.
+    } else if (dice < 900) {
+      absolute_ += 1;
+    } else if (dice < 930) {
+      absolute_ += Pick(2, 600);
+      how += " minutes on";
+    } else if (dice < 950) {
+      absolute_ += 3600;
+      how += " hour on";
+    } else if (dice < 970) {
+      absolute_ -= 3600;
+      how += " hour back";
+    } else if (dice < 985) {
+      // Within six hours of midnight: to a few seconds before it.
+      const long long to_midnight = kDay - time_of_day;
+      if (to_midnight <= 6 * 3600) absolute_ += to_midnight - Pick(1, 5);
+      how += " to before midnight";
+    } else {
+      // Within six hours after midnight: to shortly before it.
+      if (time_of_day < 6 * 3600) absolute_ -= time_of_day + Pick(1, 120);
+      how += " back across midnight";
+    }
+    const auto now = static_cast<int>(((absolute_ % kDay) + kDay) % kDay);
+    clock_.Set(now);
+    Note(how + " at " + std::to_string(now));
+    window_.Timer1_Timer();
+    for (Phase& r : runs_) {
+      if (r == Phase::kArmed) r = Phase::kRunning;
+    }
+  }
+
+  // A picker answer for the next opening, if none waits yet: a colour or a cancel.
+  void QueueAnswer() {
+    if (!answers_.empty()) return;
+    std::optional<Colour> answer;
+    if (Pick(0, 3) != 0) answer = static_cast<Colour>(Pick(0, 0xFFFFFF));
+    answers_.push_back(answer);
+    picker_.Answer(answer);
+  }
+
+  static bool IsColourButton(const ControlRef& ref) {
+    return ref.name == "cmdMoji" || ref.name == "cmdButn" || ref.name == "cmdHaikei";
+  }
+
+  void ClickSomething() {
+    std::vector<std::size_t> candidates;
+    for (std::size_t n = 0; n < buttons_.size(); ++n) {
+      const QAbstractButton* b = buttons_[n].second;
+      if (b->isVisible() && b->isEnabled()) candidates.push_back(n);
+    }
+    if (candidates.empty()) return Fail("no button to click");
+    const auto& [ref, button] = buttons_[candidates[static_cast<std::size_t>(
+        Pick(0, static_cast<int>(candidates.size()) - 1))]];
+    if (IsColourButton(ref)) QueueAnswer();
+    Note("click " + std::string(ref.name) + "(" + std::to_string(ref.index) + ")");
+    button->click();
+  }
+
+  void PressKey() {
+    struct Key {
+      Qt::Key key;
+      Qt::KeyboardModifiers modifiers;
+      const char* name;
+    };
+    static constexpr std::array<Key, 6> kKeys = {{
+        {Qt::Key_Tab, Qt::NoModifier, "Tab"},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab"},
+        {Qt::Key_Return, Qt::NoModifier, "Return"},
+        {Qt::Key_Enter, Qt::KeypadModifier, "Enter"},
+        {Qt::Key_Space, Qt::NoModifier, "Space"},
+        {Qt::Key_Escape, Qt::NoModifier, "Escape"},
+    }};
+    Key key = kKeys[static_cast<std::size_t>(Pick(0, static_cast<int>(kKeys.size()) - 1))];
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) focus = &window_;
+    const bool presses =
+        key.key == Qt::Key_Return || key.key == Qt::Key_Enter || key.key == Qt::Key_Space;
+    if (presses && focus == Control("cmdEnd")) key = kKeys[0];  // the exit waits for the end
+    for (const auto& [ref, button] : buttons_) {
+      if (button == focus && IsColourButton(ref)) QueueAnswer();
+    }
+    Note(std::string(key.name) + " on " + focus->objectName().toStdString());
+    QTest::keyClick(focus, key.key, key.modifiers);
+  }
+
+  // What each handled click should have done, from the click alone.
+  void FollowClicks() {
+    for (const ControlRef& ref : clicked_) {
+      const std::string_view name = ref.name;
+      if (name == "cmdStr") {
+        runs_[static_cast<std::size_t>(ref.index - 1)] = Phase::kArmed;
+      } else if (name == "cmdStp") {
+        runs_[static_cast<std::size_t>(ref.index - 1)] = Phase::kStopped;
+      } else if (name == "cmbAlStr") {
+        runs_.fill(Phase::kArmed);
+      } else if (name == "cmdAlStp" || name == "cmdReset") {
+        runs_.fill(Phase::kStopped);
+      } else if (name == "opt1" || name == "opt5" || name == "opt10") {
+        mode_ = name == "opt1" ? 1 : name == "opt5" ? 5 : 10;
+        ApplyLayout(PlanDisplayMode(mode_, check_), surface_);
+      } else if (name == "chk1") {
+        check_ = check_ == kCheckChecked ? kCheckUnchecked : kCheckChecked;
+        ApplyLayout(PlanOptionsPanel(check_, surface_.WindowHeight()), surface_);
+      } else if (name == "cmdCopy") {
+        ExpectReport();
+        numbered_ = !numbered_;
+      } else if (IsColourButton(ref)) {
+        FollowColourPick(ref);
+      } else if (name == "cmdMae") {
+        in_front_ = !in_front_;
+        if (stacking_.calls_.empty() || stacking_.calls_.back() != in_front_) {
+          Fail("always-on-top did not reach the window stacking");
+        }
+        const char* caption = in_front_ ? "元へ" : "前へ";
+        if (qobject_cast<QAbstractButton*>(Control("cmdMae"))->text() !=
+            QString::fromUtf8(caption)) {
+          Fail("cmdMae does not announce its next action");
+        }
+      } else if (name == "cmdEnd") {
+        Fail("the exit button was pressed");
+      }
+    }
+    clicked_.clear();
+  }
+
+  void ExpectReport() {
+    std::vector<std::string> texts;
+    for (int i = 1; i <= mode_; ++i) texts.push_back(Caption("lblJikan", i).toStdString());
+    const std::string expected = BuildCopyText(texts, mode_, numbered_);
+    if (clipboard_.text_ != expected) {
+      Fail("clipboard holds \"" + clipboard_.text_.value_or("(nothing)") + "\", want \"" +
+           expected + "\"");
+    }
+  }
+
+  void FollowColourPick(const ControlRef& ref) {
+    if (picker_.opened_on_.size() != ++openings_) return Fail("the colour picker did not open");
+    if (picker_.opened_on_.back() != picker_colour_) {
+      return Fail("the picker opened on another colour than the last one confirmed");
+    }
+    std::optional<Colour> answer;
+    if (!answers_.empty()) {
+      answer = answers_.front();
+      answers_.pop_front();
+    }
+    if (!answer) return;
+    picker_colour_ = *answer;
+    const ColourGroup group = ref.name == "cmdMoji"   ? ColourGroup::kMoji
+                              : ref.name == "cmdButn" ? ColourGroup::kButton
+                                                      : ColourGroup::kBak;
+    chosen_[Slot(group)] = ToQColor(*answer);
+  }
+
+  void Check() {
+    const StopwatchBank& bank = window_.Bank();
+    const auto label_shows = [this](const char* name, int index, const std::string& text) {
+      if (Caption(name, index) != QString::fromStdString(text)) {
+        Fail(std::string(name) + "(" + std::to_string(index) + ") shows \"" +
+             Caption(name, index).toStdString() + "\", the engine \"" + text + "\"");
+      }
+    };
+    label_shows("lblStrJikan", 0, bank.StrJikanText());
+    label_shows("lblImaJikan", 0, bank.ImaJikanText());
+    for (int i = 1; i <= kStopwatchCount; ++i) {
+      label_shows("lblJikan", i, bank.JikanText(i));
+      const Phase want = runs_[static_cast<std::size_t>(i - 1)];
+      if (bank.SwithJ(i) && !bank.SwithT(i)) Fail("SwithJ without SwithT, " + std::to_string(i));
+      if (bank.SwithT(i) != (want != Phase::kStopped) ||
+          bank.SwithJ(i) != (want == Phase::kArmed)) {
+        Fail("flags of stopwatch " + std::to_string(i));
+      }
+    }
+
+    if (window_.DisplayMode() != mode_)
+      Fail("display mode " + std::to_string(window_.DisplayMode()));
+    if (window_.CheckValue() != check_) Fail("check box " + std::to_string(window_.CheckValue()));
+    if (window_.SwithBang() != numbered_) Fail("copy style");
+    if (window_.SwithMae() != in_front_) Fail("always-on-top flag");
+    if (!window_.isVisible()) Fail("the window closed");
+
+    const Place& w = surface_.Of(ModelSurface::kWindow);
+    const OuterGeometry& g = window_.Geometry();
+    if (g.Top() != w.top || g.Height() != w.height || g.Width() != 2900) {
+      Fail("window Top/Height/Width " + std::to_string(g.Top()) + "/" + std::to_string(g.Height()) +
+           "/" + std::to_string(g.Width()) + ", plan " + std::to_string(w.top) + "/" +
+           std::to_string(w.height) + "/2900");
+    }
+    const QRect outer = window_.frameGeometry();
+    if (outer.top() != Px(w.top) || outer.height() != Px(w.height)) {
+      Fail("window pixels " + std::to_string(outer.top()) + "+" + std::to_string(outer.height()));
+    }
+    for (const auto& [target, frame] : frames_) {
+      const Place& p = surface_.Of(target);
+      if (frame->isVisible() != p.visible || frame->pos() != QPoint(Px(p.left), Px(p.top))) {
+        Fail(frame->objectName().toStdString() + " at (" + std::to_string(frame->x()) + ", " +
+             std::to_string(frame->y()) + ") visible " + std::to_string(frame->isVisible()) +
+             ", plan (" + std::to_string(Px(p.left)) + ", " + std::to_string(Px(p.top)) +
+             ") visible " + std::to_string(p.visible));
+      }
+    }
+
+    for (ColourGroup group : {ColourGroup::kMoji, ColourGroup::kButton, ColourGroup::kBak}) {
+      const std::optional<QColor>& chosen = chosen_[Slot(group)];
+      for (const GroupMember& m : members_[Slot(group)]) {
+        QColor shown;
+        if (group == ColourGroup::kButton) {
+          shown = static_cast<const FaceButton*>(m.widget)->Face();
+        } else {
+          shown = m.widget->palette().color(group == ColourGroup::kMoji ? QPalette::WindowText
+                                                                        : QPalette::Window);
+        }
+        if (shown != chosen.value_or(m.design)) {
+          Fail(std::string(m.ref.name) + "(" + std::to_string(m.ref.index) + ") shows " +
+               shown.name().toStdString() + ", its group " +
+               chosen.value_or(m.design).name().toStdString());
+        }
+      }
+    }
+  }
+
+  std::mt19937 rng_{kSeed};
+  long long absolute_ = 3 * kDay + 9 * 3600;
+  int step_ = 0;
+  std::string failure_;
+  std::deque<std::string> recent_;
+
+  std::vector<std::pair<ControlRef, QAbstractButton*>> buttons_;
+  std::vector<std::pair<LayoutTarget, QWidget*>> frames_;
+  std::array<std::vector<GroupMember>, 3> members_;
+  std::vector<ControlRef> clicked_;
+
+  // What the actions so far should have produced.
+  ModelSurface surface_;
+  std::array<Phase, kStopwatchCount> runs_{};
+  int mode_ = 1;
+  int check_ = kCheckUnchecked;
+  bool numbered_ = false;
+  bool in_front_ = false;
+  std::deque<std::optional<Colour>> answers_;
+  std::size_t openings_ = 0;
+  Colour picker_colour_ = 0;
+  std::array<std::optional<QColor>, 3> chosen_;
+};
+
+TEST_F(WindowMonkeyTest, RandomClicksKeysAndTicksKeepTheWindowConsistent) {
+  int user_actions = 0;
+  int ticks = 0;
+  Check();
+  for (step_ = 1; user_actions < kUserActions && failure_.empty(); ++step_) {
+    const int dice = Pick(0, 99);
+    if (dice < 35) {
+      Tick();
+      ++ticks;
+    } else if (dice < 70) {
+      ClickSomething();
+      ++user_actions;
+    } else {
+      PressKey();
+      ++user_actions;
+    }
+    // As the event loop would between two events.
+    QCoreApplication::processEvents();
+    FollowClicks();
+    Check();
+  }
+  ASSERT_TRUE(failure_.empty()) << failure_;
+
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    EXPECT_EQ(qobject_cast<QColorDialog*>(top), nullptr) << "a real colour dialog was made";
+  }
+  EXPECT_GT(ticks, kUserActions / 3);
+  EXPECT_GT(openings_, 100U) << "the colour buttons should have been reached";
+  EXPECT_GT(stacking_.calls_.size(), 20U);
+
+  // The exit button, last: it closes the window.
+  qobject_cast<QAbstractButton*>(Control("cmdEnd"))->click();
+  EXPECT_FALSE(window_.isVisible()) << "seed " << kSeed;
+}
+
+}  // namespace
+}  // namespace mirt2

@@ -1,9 +1,11 @@
 # The front door: `make test` and `make run` install what is missing,
 # configure, build and go. PRESET=asan builds and tests with sanitizers.
+# `make windows` cross-builds the Qt-free parts for Windows and tests them
+# under Wine.
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: all deps configure build test bench run clean
+.PHONY: all deps configure build test bench run windows clean
 
 all: build
 
@@ -25,6 +27,12 @@ bench: build
 
 run: build
 	$(BUILD)/app/mirt2
+
+windows:
+	@tools/install-deps.sh windows
+	@test -f build/windows-cross/build.ninja || cmake --preset windows-cross
+	cmake --build --preset windows-cross
+	ctest --preset windows-cross
 
 clean:
 	rm -rf build

@@ -1,9 +1,11 @@
 # The front door: `make test` and `make run` install what is missing,
 # configure, build and go. PRESET=asan builds and tests with sanitizers.
+# `make windows` cross-builds the Qt-free parts for Windows and tests them
+# under Wine.
 PRESET ?= default
 BUILD = build/$(PRESET)
 
-.PHONY: all deps configure build test bench run lint package clean
+.PHONY: all deps configure build test bench run lint package windows clean
 
 all: build
 
@@ -34,6 +36,12 @@ run: build
 package: override PRESET = default
 package: build
 	cd $(BUILD) && cpack
+
+windows:
+	@tools/install-deps.sh windows
+	@test -f build/windows-cross/build.ninja || cmake --preset windows-cross
+	cmake --build --preset windows-cross
+	ctest --preset windows-cross
 
 clean:
 	rm -rf build

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running need.
 # Asks apt only for what is missing, so a second run costs a dpkg query.
+#   tools/install-deps.sh            the native build (make test, make run)
+#   tools/install-deps.sh windows    the Windows cross build (make windows)
 set -euo pipefail
 
-packages=(
+native=(
   # build
   make cmake ninja-build g++ pkg-config
   # engine tests and benchmarks
@@ -22,6 +24,23 @@ packages=(
   # `make package`: dpkg-shlibdeps works out the package's library dependencies
   dpkg-dev
 )
+windows=(
+  # build
+  make cmake ninja-build
+  # MinGW-w64 with the posix thread model (std::thread), which brings windres
+  g++-mingw-w64-x86-64-posix
+  # GoogleTest's sources, built with the cross compiler
+  googletest
+  # runs the cross-built tests; 64-bit only, without Wine's 32-bit half
+  wine64
+)
+
+packages=()
+case "${1:-native}" in
+  native) packages=("${native[@]}") ;;
+  windows) packages=("${windows[@]}") ;;
+  *) echo "usage: $0 [native|windows]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,17 +1,15 @@
-#include <windows.h>
-
 #include <QWidget>
 
 #include "window_stacking.h"
+#include "window_topmost.h"
 
 namespace mirt2 {
 
-// Joins or leaves the band of topmost windows, keeping position and size; with
-// no flag against it, the window is also activated and raised in its band.
+// winId() creates the native window where there is none yet, so Windows always
+// gets a real handle. The call can fail only for a handle that names no window,
+// which a live QWidget's is not.
 void NativeWindowStacking::SetTopmost(QWidget& window, bool topmost) {
-  const auto handle = reinterpret_cast<HWND>(window.winId());
-  ::SetWindowPos(handle, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE);
+  SetTopmostNative(reinterpret_cast<void*>(window.winId()), topmost);
 }
 
 }  // namespace mirt2

@@ -22,6 +22,7 @@ test: build
 bench: PRESET = default
 bench: build
 	$(BUILD)/bench/engine_bench
+	tools/with-x.sh bench/desktop_bench.sh $(BUILD)/app/mirt2 $(BUILD)/bench/floor_window
 
 run: build
 	$(BUILD)/app/mirt2

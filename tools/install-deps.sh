@@ -14,6 +14,8 @@ packages=(
   qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
   # end-to-end tests: a real X server, a window manager, and tools to drive it
   xvfb xauth openbox xdotool xclip x11-utils
+  # desktop benchmark: xwd reads back what the window shows
+  x11-apps
 )
 
 missing=()

@@ -9,6 +9,11 @@ namespace mirt2 {
 // allowed for ("00:00:00" in a fallback font), the label widens about its
 // alignment point instead, which a transparent label shows as the same text,
 // only whole.
+//
+// A label whose window is not shown yet measures its caption once the event
+// loop runs, before the first paint: measuring loads the caption's font, and
+// the first measurement the whole font database, which need not hold up the
+// window's mapping.
 class CaptionLabel final : public QLabel {
   Q_OBJECT
 
@@ -23,8 +28,10 @@ class CaptionLabel final : public QLabel {
 
  private:
   void Fit();
+  void FitNow();
 
   QRect design_;
+  bool fit_pending_ = false;
 };
 
 }  // namespace mirt2

@@ -55,8 +55,8 @@ readonly ten_panel_outer_height=$(((6470 + 7) / 15))
 # layout of both programs; the other controls in that band never change.
 readonly band_top=$((180 / 15)) band_rows=$((252 / 15))
 
-# Starts a program and waits for its window to be mapped; sets LAUNCH_US and
-# WID. Both programs are found the same way: the first visible window that
+# Starts a program and waits for its window to be mapped; sets LAUNCH_US,
+# LAUNCH_CPU_US (what its threads ran until then) and WID. Both programs are found the same way: the first visible window that
 # carries their process id, polled as fast as xdotool answers.
 launch() {
   local title=$1 t0 deadline ids
@@ -70,6 +70,7 @@ launch() {
     sleep 0.002
   done
   LAUNCH_US=$(($(e2e_now_us) - t0))
+  LAUNCH_CPU_US=$(run_time_us "$APP_PID")
   WID=$(find_window "$title" "$APP_PID") || fail "$1 mapped no window titled '$title'"
 }
 
@@ -78,9 +79,23 @@ stop_app() {
   wait_exit "$APP_PID" 5 || fail "PID $APP_PID did not end"
 }
 
-# "PSS_KB RSS_KB" of the whole process.
+# The time the live threads of a process have run, in microseconds; unlike
+# the wall time it does not count waiting for a busy machine's CPUs.
+run_time_us() {
+  local file ran total=0
+  for file in /proc/"$1"/task/*/schedstat; do
+    read -r ran _ <"$file" || continue
+    total=$((total + ran))
+  done
+  echo $((total / 1000))
+}
+
+# "PSS_KB RSS_KB USS_KB" of the whole process. PSS shares pages with every
+# other process that maps them, the machine's other Qt programs too; USS,
+# the pages of this process alone, does not move with them.
 memory_kb() {
-  awk '/^Pss:/ { pss = $2 } /^Rss:/ { rss = $2 } END { print pss, rss }' "/proc/$1/smaps_rollup"
+  awk '/^Pss:/ { pss = $2 } /^Rss:/ { rss = $2 } /^Private_(Clean|Dirty):/ { uss += $2 }
+       END { print pss, rss, uss }' "/proc/$1/smaps_rollup"
 }
 
 # utime + stime of a whole process, in clock ticks.
@@ -140,18 +155,20 @@ measure_cpu() {
     'BEGIN { s = us / 1e6; printf "%.3f %.3f\n", 100 * p / hz / s, 100 * x / hz / s }')
 }
 
-declare -A startup_ms pss_mib rss_mib cpu_program cpu_server cpu_total
+declare -A startup_ms startup_cpu_ms pss_mib rss_mib uss_mib cpu_program cpu_server cpu_total
 
 measure() {
-  local name=$1 round=$2 title pss rss
+  local name=$1 round=$2 title pss rss uss
   shift 2
   title=${name}_title
   launch "${!title}" "$@"
   startup_ms[$name]+="$(awk -v us="$LAUNCH_US" 'BEGIN { printf "%.1f", us / 1000 }') "
+  startup_cpu_ms[$name]+="$(awk -v us="$LAUNCH_CPU_US" 'BEGIN { printf "%.1f", us / 1000 }') "
   sleep "$idle_seconds"
-  read -r pss rss < <(memory_kb "$APP_PID")
+  read -r pss rss uss < <(memory_kb "$APP_PID")
   pss_mib[$name]+="$(awk -v k="$pss" 'BEGIN { printf "%.2f", k / 1024 }') "
   rss_mib[$name]+="$(awk -v k="$rss" 'BEGIN { printf "%.2f", k / 1024 }') "
+  uss_mib[$name]+="$(awk -v k="$uss" 'BEGIN { printf "%.2f", k / 1024 }') "
   if ((round <= cpu_rounds)); then
     measure_cpu "$name"
     cpu_program[$name]+="$CPU_PROGRAM "
@@ -173,6 +190,7 @@ stats() {
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.3f", a / b; else print "inf" }'; }
 
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 for program in "$mirt2_title:$mirt2" "$floor_title:$floor"; do
   launch "${program%%:*}" "${program#*:}"
   stop_app
@@ -216,13 +234,17 @@ echo "mirt2 against the floor window, $rounds rounds, each program started afres
 echo "every round, the order alternating; one uncounted start of each first."
 echo "Start-up and memory from all $rounds rounds; CPU from the first $cpu_rounds"
 echo "rounds, ${cpu_seconds} s each with ten stopwatches running in the ten-panel"
-echo "layout. Medians, with the range in brackets."
+echo "layout. Medians, with the range in brackets. CPU run until mapped and USS"
+echo "carry no goal: they leave out what other programs add, waiting for a CPU"
+echo "and sharing pages. Load average: $load_before before, $(cut -d' ' -f1-3 /proc/loadavg) after."
 echo
 echo "| metric | mirt2 | floor | ratio mirt2/floor |"
 echo "| --- | --- | --- | --- |"
 row "start-up to window mapped, ms" "%.0f" startup_ms "start-up" 1.10
+row "CPU run until mapped, ms" "%.0f" startup_cpu_ms
 row "PSS after ${idle_seconds} s idle, MiB" "%.2f" pss_mib "PSS" 1.10
 row "RSS after ${idle_seconds} s idle, MiB" "%.2f" rss_mib
+row "USS after ${idle_seconds} s idle, MiB" "%.2f" uss_mib
 row "CPU of the program, % of one core" "%.2f" cpu_program
 row "CPU of the X server, % of one core" "%.2f" cpu_server
 row "CPU, program + X server, % of one core" "%.2f" cpu_total \

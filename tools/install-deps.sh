@@ -23,6 +23,8 @@ native=(
   libxcb1-dev desktop-file-utils
   # `make package`: dpkg-shlibdeps works out the package's library dependencies
   dpkg-dev
+  # desktop benchmark: xwd reads back what the window shows
+  x11-apps
 )
 windows=(
   # build

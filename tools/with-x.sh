@@ -10,6 +10,9 @@
 # the command ends. Works as root, without a terminal, stdin or a desktop
 # session.
 #
+# The command also gets WITH_X_SERVER_PID, the server's process id, so that it
+# can count what drawing its windows costs the server.
+#
 # WITH_X_VERBOSE=1 shows what Xvfb and openbox print; otherwise it is kept
 # and shown only when they fail to start.
 set -euo pipefail
@@ -157,6 +160,8 @@ if [[ -z "${XDG_RUNTIME_DIR:-}" || ! -d "$XDG_RUNTIME_DIR" ]]; then
   export XDG_RUNTIME_DIR="$scratch/runtime"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
+
+export WITH_X_SERVER_PID=$xvfb_pid
 
 # In the background so that a signal to this script is handled at once;
 # the explicit redirect keeps the caller's stdin, which bash would otherwise

@@ -49,6 +49,7 @@ CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(cap
 
 void CaptionLabel::SetDesignGeometry(const QRect& design) {
   design_ = design;
+  setGeometry(design_);
   Fit();
 }
 
@@ -69,6 +70,16 @@ void CaptionLabel::changeEvent(QEvent* event) {
 
 void CaptionLabel::Fit() {
   if (design_.isNull()) return;
+  if (window()->isVisible()) {
+    FitNow();
+  } else if (!fit_pending_) {
+    fit_pending_ = true;
+    QMetaObject::invokeMethod(this, &CaptionLabel::FitNow, Qt::QueuedConnection);
+  }
+}
+
+void CaptionLabel::FitNow() {
+  fit_pending_ = false;
   const int needed = fontMetrics().horizontalAdvance(text()) + 2;
   QRect rect = design_;
   if (needed > rect.width()) {

@@ -10,6 +10,11 @@ namespace mirt2 {
 // alignment point instead, which a transparent label shows as the same text,
 // only whole. Once the label has an accessible name, a screen reader reads its caption
 // as the label's value.
+//
+// A label whose window is not shown yet measures its caption once the event
+// loop runs, before the first paint: measuring loads the caption's font, and
+// the first measurement the whole font database, which need not hold up the
+// window's mapping.
 class CaptionLabel final : public QLabel {
   Q_OBJECT
 
@@ -24,8 +29,10 @@ class CaptionLabel final : public QLabel {
 
  private:
   void Fit();
+  void FitNow();
 
   QRect design_;
+  bool fit_pending_ = false;
 };
 
 }  // namespace mirt2

@@ -1,0 +1,253 @@
+#!/usr/bin/env bash
+# What mirt2's window costs beside the floor, a stock Qt window with the same
+# widgets (bench/floor_window.cpp), measured interleaved in one run so that
+# both see the same machine:
+#
+#   tools/with-x.sh bench/desktop_bench.sh path/to/mirt2 path/to/floor_window
+#
+# Each round starts each program afresh, the order alternating from round to
+# round, and measures the time from launch until its window is mapped and its
+# PSS and RSS after a spell of idling. The first rounds also measure the CPU
+# that the program and the X server spend together while ten stopwatches run
+# in the ten-panel layout: drawing is paid for in the server too. A start of
+# each before the rounds, not counted, warms the page cache and the font
+# caches for both alike.
+#
+# Prints a Markdown table of medians and their ratios, and whether each goal
+# is met. Exits non-zero only when a measurement could not be made.
+#
+# DESKTOP_BENCH_ROUNDS (7), DESKTOP_BENCH_CPU_ROUNDS (3) and
+# DESKTOP_BENCH_CPU_SECONDS (30) shorten a trial run.
+set -euo pipefail
+
+mirt2=${1:?usage: desktop_bench.sh MIRT2 FLOOR_WINDOW}
+floor=${2:?usage: desktop_bench.sh MIRT2 FLOOR_WINDOW}
+for binary in "$mirt2" "$floor"; do
+  [[ -x "$binary" ]] || {
+    echo "desktop_bench: $binary is not an executable" >&2
+    exit 2
+  }
+done
+# shellcheck source-path=SCRIPTDIR source=../tests/e2e/lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh"
+
+[[ -n "${WITH_X_SERVER_PID:-}" && -r "/proc/${WITH_X_SERVER_PID}/stat" ]] ||
+  fail "WITH_X_SERVER_PID names no running X server; run this through tools/with-x.sh"
+command -v xwd >/dev/null || fail "xwd is missing; run tools/install-deps.sh"
+
+readonly rounds=${DESKTOP_BENCH_ROUNDS:-7}
+readonly cpu_rounds=${DESKTOP_BENCH_CPU_ROUNDS:-3}
+readonly cpu_seconds=${DESKTOP_BENCH_CPU_SECONDS:-30}
+readonly idle_seconds=5
+clock_ticks=$(getconf CLK_TCK)
+readonly clock_ticks
+((cpu_rounds <= rounds)) || fail "DESKTOP_BENCH_CPU_ROUNDS exceeds DESKTOP_BENCH_ROUNDS"
+
+readonly mirt2_title='ミルテス-２'
+readonly floor_title='floor'
+# Client pixels (15 twips each) in mirt2's one-panel start layout: the
+# ten-panel option; then, in the ten-panel layout, the start-all button in
+# the control panel at 5010 twips.
+readonly opt10_x=135 opt10_y=65
+readonly start_all_x=$(((880 + 900 / 2) / 15)) start_all_y=$(((5010 + 650 + 320 / 2) / 15))
+readonly ten_panel_outer_height=$(((6470 + 7) / 15))
+# Panel 1's elapsed time, rows 180 to 432 twips of the window in the ten-panel
+# layout of both programs; the other controls in that band never change.
+readonly band_top=$((180 / 15)) band_rows=$((252 / 15))
+
+# Starts a program and waits for its window to be mapped; sets LAUNCH_US,
+# LAUNCH_CPU_US (what its threads ran until then) and WID. Both programs are found the same way: the first visible window that
+# carries their process id, polled as fast as xdotool answers.
+launch() {
+  local title=$1 t0 deadline ids
+  shift
+  t0=$(e2e_now_us)
+  start_app "$@"
+  deadline=$(e2e_deadline_us "$E2E_DEADLINE_S")
+  until ids=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null) && [[ -n "$ids" ]]; do
+    e2e_running "$APP_PID" || fail "$1 ended before it mapped a window"
+    (($(e2e_now_us) < deadline)) || fail "$1 mapped no window within ${E2E_DEADLINE_S}s"
+    sleep 0.002
+  done
+  LAUNCH_US=$(($(e2e_now_us) - t0))
+  LAUNCH_CPU_US=$(run_time_us "$APP_PID")
+  WID=$(find_window "$title" "$APP_PID") || fail "$1 mapped no window titled '$title'"
+}
+
+stop_app() {
+  kill "$APP_PID" 2>/dev/null || true
+  wait_exit "$APP_PID" 5 || fail "PID $APP_PID did not end"
+}
+
+# The time the live threads of a process have run, in microseconds; unlike
+# the wall time it does not count waiting for a busy machine's CPUs.
+run_time_us() {
+  local file ran total=0
+  for file in /proc/"$1"/task/*/schedstat; do
+    read -r ran _ <"$file" || continue
+    total=$((total + ran))
+  done
+  echo $((total / 1000))
+}
+
+# "PSS_KB RSS_KB USS_KB" of the whole process. PSS shares pages with every
+# other process that maps them, the machine's other Qt programs too; USS,
+# the pages of this process alone, does not move with them.
+memory_kb() {
+  awk '/^Pss:/ { pss = $2 } /^Rss:/ { rss = $2 } /^Private_(Clean|Dirty):/ { uss += $2 }
+       END { print pss, rss, uss }' "/proc/$1/smaps_rollup"
+}
+
+# utime + stime of a whole process, in clock ticks.
+cpu_ticks() {
+  local stat fields
+  stat=$(<"/proc/$1/stat")
+  # The command name may hold spaces; the fields after it do not.
+  read -r -a fields <<<"${stat##*) }"
+  echo $((fields[11] + fields[12]))
+}
+
+# A digest of panel 1's time as the server shows it.
+band_digest() {
+  local shot=$E2E_TMP/band.xwd header
+  xwd -silent -id "$1" >"$shot" || return 1
+  # XWD's header: 25 big-endian words (header size, ..., bytes per line at
+  # 12, colour count at 19), then the window name, the colours, the pixels.
+  read -r -a header < <(od -An -tu4 --endian=big -N100 -w100 "$shot")
+  local offset=$((header[0] + header[19] * 12 + band_top * header[12]))
+  dd if="$shot" iflag=skip_bytes,count_bytes skip="$offset" count=$((band_rows * header[12])) \
+    status=none | md5sum
+}
+
+band_differs_from() {
+  [[ "$(band_digest "$WID")" != "$1" ]]
+}
+
+outer_height_is() {
+  local geometry
+  read -r -a geometry < <(outer_geometry "$WID") || return 1
+  ((geometry[3] >= $1 - 1 && geometry[3] <= $1 + 1))
+}
+
+ten_running_mirt2() {
+  wait_for "the frame" frame_extents "$WID" || fail "mirt2's window was never framed"
+  click_at "$WID" "$opt10_x" "$opt10_y"
+  wait_for "the ten-panel layout" outer_height_is "$ten_panel_outer_height" ||
+    fail "opt10 did not lay out ten panels"
+  click_at "$WID" "$start_all_x" "$start_all_y"
+}
+
+ten_running_floor() { :; }
+
+# Sets CPU_PROGRAM and CPU_SERVER in percent of one core.
+measure_cpu() {
+  local name=$1 digest t0 t1 p0 p1 x0 x1
+  "ten_running_$name"
+  # Proves that the stopwatches run: panel 1's time changes within a second.
+  digest=$(band_digest "$WID") || fail "xwd could not read $name's window"
+  wait_for -t 3 "panel 1's time to change" band_differs_from "$digest" ||
+    fail "$name's stopwatches are not running"
+  t0=$(e2e_now_us) p0=$(cpu_ticks "$APP_PID") x0=$(cpu_ticks "$WITH_X_SERVER_PID")
+  sleep "$cpu_seconds"
+  t1=$(e2e_now_us) p1=$(cpu_ticks "$APP_PID") x1=$(cpu_ticks "$WITH_X_SERVER_PID")
+  read -r CPU_PROGRAM CPU_SERVER < <(awk -v p=$((p1 - p0)) -v x=$((x1 - x0)) \
+    -v hz="$clock_ticks" -v us=$((t1 - t0)) \
+    'BEGIN { s = us / 1e6; printf "%.3f %.3f\n", 100 * p / hz / s, 100 * x / hz / s }')
+}
+
+declare -A startup_ms startup_cpu_ms pss_mib rss_mib uss_mib cpu_program cpu_server cpu_total
+
+measure() {
+  local name=$1 round=$2 title pss rss uss
+  shift 2
+  title=${name}_title
+  launch "${!title}" "$@"
+  startup_ms[$name]+="$(awk -v us="$LAUNCH_US" 'BEGIN { printf "%.1f", us / 1000 }') "
+  startup_cpu_ms[$name]+="$(awk -v us="$LAUNCH_CPU_US" 'BEGIN { printf "%.1f", us / 1000 }') "
+  sleep "$idle_seconds"
+  read -r pss rss uss < <(memory_kb "$APP_PID")
+  pss_mib[$name]+="$(awk -v k="$pss" 'BEGIN { printf "%.2f", k / 1024 }') "
+  rss_mib[$name]+="$(awk -v k="$rss" 'BEGIN { printf "%.2f", k / 1024 }') "
+  uss_mib[$name]+="$(awk -v k="$uss" 'BEGIN { printf "%.2f", k / 1024 }') "
+  if ((round <= cpu_rounds)); then
+    measure_cpu "$name"
+    cpu_program[$name]+="$CPU_PROGRAM "
+    cpu_server[$name]+="$CPU_SERVER "
+    cpu_total[$name]+="$(awk -v a="$CPU_PROGRAM" -v b="$CPU_SERVER" 'BEGIN { printf "%.3f", a + b }') "
+  fi
+  stop_app
+}
+
+# "MEDIAN MIN MAX" of the numbers given.
+stats() {
+  printf '%s\n' "$@" | sort -g | awk '
+    { v[NR] = $1 }
+    END {
+      m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+      print m, v[1], v[NR]
+    }'
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.3f", a / b; else print "inf" }'; }
+
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+for program in "$mirt2_title:$mirt2" "$floor_title:$floor"; do
+  launch "${program%%:*}" "${program#*:}"
+  stop_app
+done
+
+for ((round = 1; round <= rounds; round++)); do
+  echo "round $round of $rounds" >&2
+  if ((round % 2)); then
+    measure mirt2 "$round" "$mirt2"
+    measure floor "$round" "$floor"
+  else
+    measure floor "$round" "$floor"
+    measure mirt2 "$round" "$mirt2"
+  fi
+done
+
+goal_lines=()
+# Prints a table row: its label, the two medians with their ranges, and the
+# ratio; given a goal's name and limit, records whether the ratio keeps to it.
+row() {
+  local label=$1 format=$2 array=$3 goal=${4:-} limit=${5:-} m f r
+  local -n values=$array
+  # shellcheck disable=SC2086  # the values are space-separated numbers
+  read -r -a m < <(stats ${values[mirt2]})
+  # shellcheck disable=SC2086
+  read -r -a f < <(stats ${values[floor]})
+  r=$(ratio "${m[0]}" "${f[0]}")
+  printf "| %s | $format ($format–$format) | $format ($format–$format) | %s× |\n" \
+    "$label" "${m[0]}" "${m[1]}" "${m[2]}" "${f[0]}" "${f[1]}" "${f[2]}" "$r"
+  if [[ -n "$goal" ]]; then
+    local verdict=missed
+    awk -v r="$r" -v g="$limit" 'BEGIN { exit !(r != "inf" && r <= g) }' && verdict=met
+    goal_lines+=("- $goal ≤ ${limit}×: **$verdict** (${r}×)")
+  fi
+}
+
+echo
+echo "## Desktop benchmark — $(date '+%Y-%m-%d %H:%M %Z')"
+echo
+echo "mirt2 against the floor window, $rounds rounds, each program started afresh"
+echo "every round, the order alternating; one uncounted start of each first."
+echo "Start-up and memory from all $rounds rounds; CPU from the first $cpu_rounds"
+echo "rounds, ${cpu_seconds} s each with ten stopwatches running in the ten-panel"
+echo "layout. Medians, with the range in brackets. CPU run until mapped and USS"
+echo "carry no goal: they leave out what other programs add, waiting for a CPU"
+echo "and sharing pages. Load average: $load_before before, $(cut -d' ' -f1-3 /proc/loadavg) after."
+echo
+echo "| metric | mirt2 | floor | ratio mirt2/floor |"
+echo "| --- | --- | --- | --- |"
+row "start-up to window mapped, ms" "%.0f" startup_ms "start-up" 1.10
+row "CPU run until mapped, ms" "%.0f" startup_cpu_ms
+row "PSS after ${idle_seconds} s idle, MiB" "%.2f" pss_mib "PSS" 1.10
+row "RSS after ${idle_seconds} s idle, MiB" "%.2f" rss_mib
+row "USS after ${idle_seconds} s idle, MiB" "%.2f" uss_mib
+row "CPU of the program, % of one core" "%.2f" cpu_program
+row "CPU of the X server, % of one core" "%.2f" cpu_server
+row "CPU, program + X server, % of one core" "%.2f" cpu_total \
+  "CPU of program + X server, ten running" 1.20
+echo
+printf '%s\n' "${goal_lines[@]}"

@@ -3,6 +3,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 
 #include "frm_mirt2.h"
@@ -16,13 +17,6 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("mirt2"));
   QApplication::setDesktopFileName(QStringLiteral("mirt2"));
   QApplication app(argc, argv);
-  // Every size, so that task switchers and docks that draw the window's own icon large
-  // need not blow up the title bar's.
-  QIcon icon;
-  for (int size : {32, 64, 128}) {
-    icon.addFile(QStringLiteral(":/mirt2/mirt2-%1.png").arg(size));
-  }
-  QApplication::setWindowIcon(icon);
   // Qt's own dialogs (the colour picker) in the user's language.
   QTranslator qt_translation;
   if (qt_translation.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -43,5 +37,15 @@ int main(int argc, char** argv) {
                 window.y());
   }
   window.show();
+  // Every size, so that task switchers and docks that draw the window's own icon large
+  // need not blow up the title bar's. Decoding them costs more than building the whole
+  // window, so it waits until the window is on its way to the screen.
+  QTimer::singleShot(0, [] {
+    QIcon icon;
+    for (int size : {32, 64, 128}) {
+      icon.addFile(QStringLiteral(":/mirt2/mirt2-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
+  });
   return QApplication::exec();
 }

@@ -135,6 +135,8 @@ ChangedTexts StopwatchBank::Tick() {
   // The current time is read back from the text just written; it is the same
   // reading, since the pattern only accepts formats that read back exactly.
   const int now = regional_.Parse(ima_jikan_text_).value_or(reading);
+  // Stopwatches started together show the same value; it is formatted once.
+  int formatted = -1;
   for (int i = 1; i <= kStopwatchCount; ++i) {
     const std::size_t s = Slot(i);
     if (!swith_t_[s]) continue;
@@ -142,7 +144,10 @@ ChangedTexts StopwatchBank::Tick() {
                                  static_cast<long long>(str_days_[s]) * kSecondsPerDay -
                                  str_time_[s];
     const int shown = static_cast<int>(std::llabs(difference) % kSecondsPerDay);
-    elapsed_.FormatTo(shown, text);
+    if (shown != formatted) {
+      elapsed_.FormatTo(shown, text);
+      formatted = shown;
+    }
     if (Assign(jikan_text_[s], text.View())) changed.MarkJikan(i);
     swith_j_[s] = false;
   }

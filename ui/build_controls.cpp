@@ -23,11 +23,11 @@ QString Text(std::string_view utf8) {
 
 // Edges rather than sizes are rounded, so that neighbours that touch in twips
 // touch in pixels.
-QRect PixelRect(const ControlSpec& spec) {
-  const int left = TwipsToPixels(spec.left);
-  const int top = TwipsToPixels(spec.top);
-  return {left, top, TwipsToPixels(spec.left + spec.width) - left,
-          TwipsToPixels(spec.top + spec.height) - top};
+QRect PixelRect(const ControlRow& row) {
+  const int left = TwipsToPixels(row.left);
+  const int top = TwipsToPixels(row.top);
+  return {left, top, TwipsToPixels(row.left + row.width) - left,
+          TwipsToPixels(row.top + row.height) - top};
 }
 
 void SetColour(QWidget& widget, QPalette::ColorRole role, Colour colour) {
@@ -36,40 +36,40 @@ void SetColour(QWidget& widget, QPalette::ColorRole role, Colour colour) {
   widget.setPalette(palette);
 }
 
-QWidget* Create(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* Create(const ControlRow& row, QWidget* parent) {
+  switch (row.kind) {
     case ControlKind::kFrame: {
       auto* frame = new QFrame(parent);
-      frame->setFrameStyle(spec.bordered ? (QFrame::Box | QFrame::Sunken) : QFrame::NoFrame);
+      frame->setFrameStyle(row.bordered ? (QFrame::Box | QFrame::Sunken) : QFrame::NoFrame);
       return frame;
     }
     case ControlKind::kLabel: {
-      auto* label = new CaptionLabel(Text(spec.caption), parent);
+      auto* label = new CaptionLabel(Text(row.caption), parent);
       const Qt::Alignment horizontal =
-          spec.alignment == LabelAlignment::kCentred ? Qt::AlignHCenter : Qt::AlignLeft;
+          row.alignment == LabelAlignment::kCentred ? Qt::AlignHCenter : Qt::AlignLeft;
       label->setAlignment(horizontal | Qt::AlignTop);
       return label;
     }
     case ControlKind::kCommandButton: {
-      auto* button = new FaceButton(Text(spec.caption), parent);
-      button->SetWindowDefault(spec.default_button);
+      auto* button = new FaceButton(Text(row.caption), parent);
+      button->SetWindowDefault(row.default_button);
       return button;
     }
     case ControlKind::kOptionButton: {
-      auto* option = new QRadioButton(Text(spec.caption), parent);
+      auto* option = new QRadioButton(Text(row.caption), parent);
       // Buttons paint on the Button role; these take the frame's colours.
       option->setBackgroundRole(QPalette::Window);
       option->setForegroundRole(QPalette::WindowText);
-      option->setChecked(spec.value != 0);
+      option->setChecked(row.value != 0);
       return option;
     }
     case ControlKind::kCheckBox: {
       auto* check = new QCheckBox(parent);
       check->setBackgroundRole(QPalette::Window);
       check->setForegroundRole(QPalette::WindowText);
-      check->setCheckState(spec.value == 2   ? Qt::PartiallyChecked
-                           : spec.value != 0 ? Qt::Checked
-                                             : Qt::Unchecked);
+      check->setCheckState(row.value == 2   ? Qt::PartiallyChecked
+                           : row.value != 0 ? Qt::Checked
+                                            : Qt::Unchecked);
       return check;
     }
     case ControlKind::kWindow:
@@ -78,77 +78,77 @@ QWidget* Create(const ControlSpec& spec, QWidget* parent) {
   return nullptr;
 }
 
-void ApplyAccessibleTexts(const ControlSpec& spec, QWidget& widget) {
-  if (!spec.accessible_name.empty()) widget.setAccessibleName(Text(spec.accessible_name));
-  if (!spec.accessible_description.empty()) {
-    widget.setAccessibleDescription(Text(spec.accessible_description));
+void ApplyAccessibleTexts(const ControlRow& row, QWidget& widget) {
+  if (!row.accessible_name.empty()) widget.setAccessibleName(Text(row.accessible_name));
+  if (!row.accessible_description.empty()) {
+    widget.setAccessibleDescription(Text(row.accessible_description));
   }
 }
 
-void ApplyProperties(const ControlSpec& spec, QWidget& widget) {
-  if (!spec.tool_tip.empty()) widget.setToolTip(Text(spec.tool_tip));
-  ApplyAccessibleTexts(spec, widget);
-  if (spec.font) widget.setFont(DesignFont(*spec.font, widget.font()));
-  if (spec.fore_color) SetColour(widget, QPalette::WindowText, *spec.fore_color);
-  if (spec.back_color) {
+void ApplyProperties(const ControlRow& row, QWidget& widget) {
+  if (!row.tool_tip.empty()) widget.setToolTip(Text(row.tool_tip));
+  ApplyAccessibleTexts(row, widget);
+  if (row.font) widget.setFont(DesignFont(*row.font, widget.font()));
+  if (row.fore_color) SetColour(widget, QPalette::WindowText, *row.fore_color);
+  if (row.back_color) {
     if (auto* button = qobject_cast<FaceButton*>(&widget)) {
-      button->SetFace(ToQColor(*spec.back_color));
+      button->SetFace(ToQColor(*row.back_color));
     } else {
-      SetColour(widget, QPalette::Window, *spec.back_color);
-      widget.setAutoFillBackground(!spec.transparent);
+      SetColour(widget, QPalette::Window, *row.back_color);
+      widget.setAutoFillBackground(!row.transparent);
     }
   }
-  widget.setObjectName(spec.index == 0
-                           ? Text(spec.name)
-                           : QStringLiteral("%1(%2)").arg(Text(spec.name)).arg(spec.index));
+  widget.setObjectName(row.index == 0
+                           ? Text(row.name)
+                           : QStringLiteral("%1(%2)").arg(Text(row.name)).arg(row.index));
 }
 
 }  // namespace
 
-QFont DesignFont(const FontSpec& spec, const QFont& base) {
+QFont DesignFont(const FontStyle& row, const QFont& base) {
   QFont font = base;
   QStringList faces;
   for (std::string_view face : kFontFaces) {
     faces << QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
   }
   font.setFamilies(faces);
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
-  font.setUnderline(spec.underline);
+  font.setPointSizeF(row.points);
+  font.setBold(row.bold);
+  font.setUnderline(row.underline);
   return font;
 }
 
-ControlSet BuildControls(QWidget& window, std::span<const ControlSpec> table) {
+ControlSet BuildControls(QWidget& window, std::span<const ControlRow> table) {
   ControlSet controls;
-  std::vector<const ControlSpec*> focus_order;
-  for (const ControlSpec& spec : table) {
-    if (spec.kind == ControlKind::kWindow) {
-      window.setWindowTitle(Text(spec.caption));
+  std::vector<const ControlRow*> focus_order;
+  for (const ControlRow& row : table) {
+    if (row.kind == ControlKind::kWindow) {
+      window.setWindowTitle(Text(row.caption));
       // Controls that name no font take the window's: the design face at 9 pt.
-      window.setFont(DesignFont(FontSpec{}, window.font()));
-      ApplyAccessibleTexts(spec, window);
-      if (spec.back_color) {
-        SetColour(window, QPalette::Window, *spec.back_color);
+      window.setFont(DesignFont(FontStyle{}, window.font()));
+      ApplyAccessibleTexts(row, window);
+      if (row.back_color) {
+        SetColour(window, QPalette::Window, *row.back_color);
         window.setAutoFillBackground(true);
       }
-      controls.Add(spec.Ref(), &window);
+      controls.Add(row.Ref(), &window);
       continue;
     }
-    QWidget* widget = Create(spec, controls.Get(spec.container));
-    ApplyProperties(spec, *widget);
+    QWidget* widget = Create(row, controls.Get(row.container));
+    ApplyProperties(row, *widget);
     if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
-      label->SetDesignGeometry(PixelRect(spec));
+      label->SetDesignGeometry(PixelRect(row));
     } else {
-      widget->setGeometry(PixelRect(spec));
+      widget->setGeometry(PixelRect(row));
     }
-    if (!spec.visible) widget->hide();
-    controls.Add(spec.Ref(), widget);
-    if (widget->focusPolicy() != Qt::NoFocus && spec.tab_index) focus_order.push_back(&spec);
+    if (!row.visible) widget->hide();
+    controls.Add(row.Ref(), widget);
+    if (widget->focusPolicy() != Qt::NoFocus && row.tab_index) focus_order.push_back(&row);
   }
 
   std::stable_sort(
       focus_order.begin(), focus_order.end(),
-      [](const ControlSpec* a, const ControlSpec* b) { return *a->tab_index < *b->tab_index; });
+      [](const ControlRow* a, const ControlRow* b) { return *a->tab_index < *b->tab_index; });
   for (std::size_t n = 1; n < focus_order.size(); ++n) {
     QWidget::setTabOrder(controls.Get(focus_order[n - 1]->Ref()),
                          controls.Get(focus_order[n]->Ref()));

@@ -13,9 +13,9 @@ namespace mirt2 {
 // Creates every control of the table on `window` with its design-time
 // properties, in the table's order, and sets the tab order. The window's own
 // row gives the window's caption and colour.
-ControlSet BuildControls(QWidget& window, std::span<const ControlSpec> table);
+ControlSet BuildControls(QWidget& window, std::span<const ControlRow> table);
 
 // The design font: the face list with its fallbacks, at the given size and style.
-QFont DesignFont(const FontSpec& spec, const QFont& base);
+QFont DesignFont(const FontStyle& row, const QFont& base);
 
 }  // namespace mirt2

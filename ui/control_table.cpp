@@ -12,13 +12,13 @@ namespace {
 
 constexpr std::string_view kZeroTime = "00:00:00";
 
-constexpr FontSpec kPanelLabelFont{.points = 12.0, .bold = true};
-constexpr FontSpec kButtonFont{.points = 10.5};
-constexpr FontSpec kResetFont{.points = 7.5};
-constexpr FontSpec kHeadingFont{.points = 9.0, .underline = true};
-constexpr FontSpec kOptionFont{.points = 9.0, .bold = true};
-constexpr FontSpec kStartTimeFont{.points = 10.5};
-constexpr FontSpec kNowTimeFont{.points = 10.5, .bold = true};
+constexpr FontStyle kPanelLabelFont{.points = 12.0, .bold = true};
+constexpr FontStyle kButtonFont{.points = 10.5};
+constexpr FontStyle kResetFont{.points = 7.5};
+constexpr FontStyle kHeadingFont{.points = 9.0, .underline = true};
+constexpr FontStyle kOptionFont{.points = 9.0, .bold = true};
+constexpr FontStyle kStartTimeFont{.points = 10.5};
+constexpr FontStyle kNowTimeFont{.points = 10.5, .bold = true};
 
 struct Position {
   int left;
@@ -39,9 +39,9 @@ constexpr std::array<Position, kPanelCount> kPanelDesignPositions = {{
     {2880, 2880},
 }};
 
-ControlSpec Control(std::string_view name, int index, ControlKind kind, const ControlRef& container,
-                    int left, int top, int width, int height) {
-  ControlSpec c;
+ControlRow Control(std::string_view name, int index, ControlKind kind, const ControlRef& container,
+                   int left, int top, int width, int height) {
+  ControlRow c;
   c.name = name;
   c.index = index;
   c.kind = kind;
@@ -53,18 +53,18 @@ ControlSpec Control(std::string_view name, int index, ControlKind kind, const Co
   return c;
 }
 
-ControlSpec Frame(std::string_view name, int index, Position at, int width, int height) {
-  ControlSpec c =
+ControlRow Frame(std::string_view name, int index, Position at, int width, int height) {
+  ControlRow c =
       Control(name, index, ControlKind::kFrame, {kWindowName}, at.left, at.top, width, height);
   c.back_color = kDarkGreen;
   c.bordered = true;
   return c;
 }
 
-ControlSpec Label(std::string_view name, int index, const ControlRef& container, int left, int top,
-                  int width, int height, std::string caption, FontSpec font, Colour fore,
-                  LabelAlignment alignment) {
-  ControlSpec c = Control(name, index, ControlKind::kLabel, container, left, top, width, height);
+ControlRow Label(std::string_view name, int index, const ControlRef& container, int left, int top,
+                 int width, int height, std::string caption, FontStyle font, Colour fore,
+                 LabelAlignment alignment) {
+  ControlRow c = Control(name, index, ControlKind::kLabel, container, left, top, width, height);
   c.caption = std::move(caption);
   c.font = font;
   c.fore_color = fore;
@@ -73,10 +73,10 @@ ControlSpec Label(std::string_view name, int index, const ControlRef& container,
   return c;
 }
 
-ControlSpec Button(std::string_view name, int index, const ControlRef& container, int left, int top,
-                   int width, int height, std::string_view caption, std::optional<FontSpec> font,
-                   std::string_view tool_tip = {}) {
-  ControlSpec c =
+ControlRow Button(std::string_view name, int index, const ControlRef& container, int left, int top,
+                  int width, int height, std::string_view caption, std::optional<FontStyle> font,
+                  std::string_view tool_tip = {}) {
+  ControlRow c =
       Control(name, index, ControlKind::kCommandButton, container, left, top, width, height);
   c.caption = caption;
   c.tool_tip = tool_tip;
@@ -86,9 +86,9 @@ ControlSpec Button(std::string_view name, int index, const ControlRef& container
   return c;
 }
 
-ControlSpec OptionButton(std::string_view name, int left, int top, std::string_view caption,
-                         bool selected) {
-  ControlSpec c = Control(name, 0, ControlKind::kOptionButton, {"fram2"}, left, top, 550, 180);
+ControlRow OptionButton(std::string_view name, int left, int top, std::string_view caption,
+                        bool selected) {
+  ControlRow c = Control(name, 0, ControlKind::kOptionButton, {"fram2"}, left, top, 550, 180);
   c.caption = caption;
   c.font = kOptionFont;
   c.fore_color = kWhite;
@@ -98,14 +98,14 @@ ControlSpec OptionButton(std::string_view name, int left, int top, std::string_v
 }
 
 // What a screen reader says for the control.
-ControlSpec Spoken(ControlSpec c, std::string name, std::string description = {}) {
+ControlRow Spoken(ControlRow c, std::string name, std::string description = {}) {
   c.accessible_name = std::move(name);
   c.accessible_description = std::move(description);
   return c;
 }
 
 // The ten panels are alike but for their index, their position and the number they show.
-void AddPanel(std::vector<ControlSpec>& rows, int i) {
+void AddPanel(std::vector<ControlRow>& rows, int i) {
   const ControlRef panel{"fram1", i};
   const std::string stopwatch = "ストップウォッチ " + std::to_string(i);
   rows.push_back(Spoken(Frame("fram1", i, kPanelDesignPositions.at(i - 1), 2750, 500), stopwatch));
@@ -122,7 +122,7 @@ void AddPanel(std::vector<ControlSpec>& rows, int i) {
                         stopwatch + " を停止", "経過時間の表示をその時点で止めます"));
 }
 
-void AddControlPanel(std::vector<ControlSpec>& rows) {
+void AddControlPanel(std::vector<ControlRow>& rows) {
   const ControlRef panel{"fram2"};
   rows.push_back(Spoken(Frame("fram2", 0, {0, 450}, 2800, 1030), "操作パネル"));
   rows.push_back(Spoken(Label("lblStrt", 0, panel, 100, 120, 732, 204, "開始時刻", kHeadingFont,
@@ -168,13 +168,13 @@ void AddControlPanel(std::vector<ControlSpec>& rows) {
                         "すべてのストップウォッチを停止"));
 }
 
-void AddOptionsPanel(std::vector<ControlSpec>& rows) {
+void AddOptionsPanel(std::vector<ControlRow>& rows) {
   const ControlRef panel{"fram3"};
   rows.push_back(Spoken(Frame("fram3", 0, {0, 1440}, 2800, 492), "オプションパネル"));
   rows.back().visible = false;
   constexpr int kTop = 130;
   constexpr int kHeight = 300;
-  const std::optional<FontSpec> window_font;
+  const std::optional<FontStyle> window_font;
   // These buttons leave the description to their tool tips, which the copy and always-on-top
   // buttons change as they announce their next action.
   rows.push_back(Spoken(Button("cmdMoji", 0, panel, 50, kTop, 550, kHeight, "字色", window_font,
@@ -222,8 +222,8 @@ std::vector<ControlRef> TabOrder() {
   return order;
 }
 
-std::vector<ControlSpec> BuildTable() {
-  std::vector<ControlSpec> rows;
+std::vector<ControlRow> BuildTable() {
+  std::vector<ControlRow> rows;
   rows.push_back(Control(kWindowName, 0, ControlKind::kWindow, {}, 7215, 5790, 5700, 3480));
   rows.back().caption = "ミルテス-２";
   rows.back().accessible_name = rows.back().caption;
@@ -235,7 +235,7 @@ std::vector<ControlSpec> BuildTable() {
   const std::vector<ControlRef> order = TabOrder();
   for (std::size_t n = 0; n < order.size(); ++n) {
     auto row = std::find_if(rows.begin(), rows.end(),
-                            [&](const ControlSpec& c) { return c.Ref() == order[n]; });
+                            [&](const ControlRow& c) { return c.Ref() == order[n]; });
     if (row == rows.end()) throw std::logic_error("tab order names a missing control");
     row->tab_index = static_cast<int>(n);
   }
@@ -244,15 +244,15 @@ std::vector<ControlSpec> BuildTable() {
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() {
-  static const std::vector<ControlSpec> table = BuildTable();
+std::span<const ControlRow> ControlTable() {
+  static const std::vector<ControlRow> table = BuildTable();
   return table;
 }
 
-const ControlSpec* FindControl(std::string_view name, int index) {
+const ControlRow* FindControl(std::string_view name, int index) {
   const auto table = ControlTable();
   auto row = std::find_if(table.begin(), table.end(),
-                          [&](const ControlSpec& c) { return c.name == name && c.index == index; });
+                          [&](const ControlRow& c) { return c.name == name && c.index == index; });
   return row == table.end() ? nullptr : &*row;
 }
 

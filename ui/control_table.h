@@ -8,7 +8,7 @@
 
 #include "colour.h"
 #include "control_ref.h"
-#include "font_spec.h"
+#include "font_style.h"
 
 namespace mirt2 {
 
@@ -25,7 +25,7 @@ enum class LabelAlignment { kLeft, kCentred };
 // Design-time properties of one control of frmMirt2. Lengths are twips; Left and Top are
 // relative to the container, except on the window's row, where they are the design-time
 // client area on the screen (the load handler then sets the outer Width, Top and Height).
-struct ControlSpec {
+struct ControlRow {
   std::string_view name;
   int index = 0;
   ControlKind kind = ControlKind::kLabel;
@@ -36,7 +36,7 @@ struct ControlSpec {
   int height = 0;
   std::string caption;
   std::string tool_tip;
-  std::optional<FontSpec> font;  // none: the window's default font
+  std::optional<FontStyle> font;  // none: the window's default font
   std::optional<Colour> fore_color;
   std::optional<Colour> back_color;
   std::optional<LabelAlignment> alignment;  // labels only
@@ -60,11 +60,11 @@ struct ControlSpec {
 // Every control of frmMirt2, the window first. A container's row always precedes the rows
 // of the controls it holds, so the window can be built by one walk from the front.
 // The rows live for the whole program and never move.
-std::span<const ControlSpec> ControlTable();
+std::span<const ControlRow> ControlTable();
 
 // nullptr when there is no such control, e.g. fram1 with index 0 or 11.
-const ControlSpec* FindControl(std::string_view name, int index = 0);
-inline const ControlSpec* FindControl(ControlRef ref) {
+const ControlRow* FindControl(std::string_view name, int index = 0);
+inline const ControlRow* FindControl(ControlRef ref) {
   return FindControl(ref.name, ref.index);
 }
 

@@ -22,9 +22,9 @@ QString U(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
 
-std::string Id(const ControlSpec& spec) {
-  std::string id(spec.name);
-  if (spec.index != 0) id += "(" + std::to_string(spec.index) + ")";
+std::string Id(const ControlRow& row) {
+  std::string id(row.name);
+  if (row.index != 0) id += "(" + std::to_string(row.index) + ")";
   return id;
 }
 
@@ -59,18 +59,18 @@ class AccessibilityTest : public WindowTest {
   }
 
   // Every button, option button, the check box and every label: what the user meets.
-  [[nodiscard]] std::vector<const ControlSpec*> Operated() const {
-    std::vector<const ControlSpec*> rows;
-    for (const ControlSpec& spec : ControlTable()) {
-      if (spec.kind != ControlKind::kWindow && spec.kind != ControlKind::kFrame) {
-        rows.push_back(&spec);
+  [[nodiscard]] std::vector<const ControlRow*> Operated() const {
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow& row : ControlTable()) {
+      if (row.kind != ControlKind::kWindow && row.kind != ControlKind::kFrame) {
+        rows.push_back(&row);
       }
     }
     return rows;
   }
 
-  [[nodiscard]] QString VisibleCaption(const ControlSpec& spec) const {
-    const QWidget* widget = Control(spec.name, spec.index);
+  [[nodiscard]] QString VisibleCaption(const ControlRow& row) const {
+    const QWidget* widget = Control(row.name, row.index);
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
     if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
     return {};
@@ -81,13 +81,13 @@ TEST_F(AccessibilityTest, EveryControlIsNamedAndNoTwoFocusableControlsShareAName
   EXPECT_EQ(Read(&window_, QAccessible::Name), window_.windowTitle());
 
   std::map<QString, std::string> focusable;
-  for (const ControlSpec& spec : ControlTable().subspan(1)) {
-    SCOPED_TRACE(Id(spec));
-    const QWidget* widget = Control(spec.name, spec.index);
+  for (const ControlRow& row : ControlTable().subspan(1)) {
+    SCOPED_TRACE(Id(row));
+    const QWidget* widget = Control(row.name, row.index);
     const QString name = Read(widget, QAccessible::Name);
     EXPECT_FALSE(name.trimmed().isEmpty());
     if (widget->focusPolicy() == Qt::NoFocus) continue;
-    const auto [other, inserted] = focusable.emplace(name, Id(spec));
+    const auto [other, inserted] = focusable.emplace(name, Id(row));
     EXPECT_TRUE(inserted) << name.toStdString() << " is also the name of " << other->second;
   }
   EXPECT_EQ(focusable.size(), 29U + 3U + 1U) << "buttons, option buttons and check box";
@@ -95,13 +95,13 @@ TEST_F(AccessibilityTest, EveryControlIsNamedAndNoTwoFocusableControlsShareAName
 
 TEST_F(AccessibilityTest, TerseCaptionsAreExplainedWhileStillShown) {
   int terse = 0;
-  for (const ControlSpec* spec : Operated()) {
-    const QString caption = VisibleCaption(*spec);
-    SCOPED_TRACE(Id(*spec) + " \"" + caption.toStdString() + "\"");
-    EXPECT_EQ(caption, U(spec->caption)) << "the caption itself stays what it was";
+  for (const ControlRow* row : Operated()) {
+    const QString caption = VisibleCaption(*row);
+    SCOPED_TRACE(Id(*row) + " \"" + caption.toStdString() + "\"");
+    EXPECT_EQ(caption, U(row->caption)) << "the caption itself stays what it was";
     if (!IsTerse(caption)) continue;
     ++terse;
-    const QWidget* widget = Control(spec->name, spec->index);
+    const QWidget* widget = Control(row->name, row->index);
     const QString name = Read(widget, QAccessible::Name);
     EXPECT_NE(name, caption);
     EXPECT_TRUE(std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }))

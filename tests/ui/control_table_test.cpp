@@ -20,10 +20,10 @@ Key KeyOf(ControlRef r) {
   return {std::string(r.name), r.index};
 }
 
-const ControlSpec& Get(std::string_view name, int index = 0) {
-  const ControlSpec* spec = FindControl(name, index);
-  if (spec == nullptr) throw std::out_of_range(std::string(name));
-  return *spec;
+const ControlRow& Get(std::string_view name, int index = 0) {
+  const ControlRow* row = FindControl(name, index);
+  if (row == nullptr) throw std::out_of_range(std::string(name));
+  return *row;
 }
 
 TEST(ControlTableTest, RowsAreUniqueAndEachContainerComesFirst) {
@@ -33,7 +33,7 @@ TEST(ControlTableTest, RowsAreUniqueAndEachContainerComesFirst) {
   EXPECT_TRUE(table.front().container.Empty());
 
   std::map<Key, ControlKind> seen = {{KeyOf(table.front().Ref()), ControlKind::kWindow}};
-  for (const ControlSpec& c : table.subspan(1)) {
+  for (const ControlRow& c : table.subspan(1)) {
     SCOPED_TRACE(testing::Message() << c.name << "(" << c.index << ")");
     EXPECT_NE(c.kind, ControlKind::kWindow);
     const auto container = seen.find(KeyOf(c.container));
@@ -53,7 +53,7 @@ TEST(ControlTableTest, RowsAreUniqueAndEachContainerComesFirst) {
 
 TEST(ControlTableTest, CountsOfEachKind) {
   std::map<ControlKind, int> count;
-  for (const ControlSpec& c : ControlTable()) ++count[c.kind];
+  for (const ControlRow& c : ControlTable()) ++count[c.kind];
   EXPECT_EQ(count[ControlKind::kWindow], 1);
   EXPECT_EQ(count[ControlKind::kCommandButton], 29);
   EXPECT_EQ(count[ControlKind::kLabel], 24);
@@ -84,7 +84,7 @@ TEST(ControlTableTest, TabOrderStartsOnStartAllAndCoversEveryControl) {
   }
 
   std::map<int, Key> by_tab_index;
-  for (const ControlSpec& c : ControlTable()) {
+  for (const ControlRow& c : ControlTable()) {
     if (c.kind == ControlKind::kWindow) {
       EXPECT_FALSE(c.tab_index.has_value());
       continue;
@@ -152,7 +152,7 @@ TEST(ControlTableTest, GeometryOfPanelsAndRepresentativeControls) {
                                 {2880, 480},  {2880, 960}, {2880, 1440}, {2880, 1920},
                                 {2880, 2400}, {2880, 2880}};
   for (int i = 1; i <= 10; ++i) {
-    const ControlSpec& panel = Get("fram1", i);
+    const ControlRow& panel = Get("fram1", i);
     EXPECT_EQ(panel.left, positions[i - 1][0]) << i;
     EXPECT_EQ(panel.top, positions[i - 1][1]) << i;
     EXPECT_EQ(panel.width, 2750);
@@ -170,7 +170,7 @@ TEST(ControlTableTest, GeometryOfPanelsAndRepresentativeControls) {
       {"cmdButn", 0, 540, 130, 600, 300},      {"cmdMae", 0, 2300, 130, 500, 300},
   };
   for (const Box& b : boxes) {
-    const ControlSpec& c = Get(b.name, b.index);
+    const ControlRow& c = Get(b.name, b.index);
     EXPECT_EQ((std::vector{c.left, c.top, c.width, c.height}),
               (std::vector{b.left, b.top, b.width, b.height}))
         << b.name << "(" << b.index << ")";
@@ -180,7 +180,7 @@ TEST(ControlTableTest, GeometryOfPanelsAndRepresentativeControls) {
 // The colour settings recolour these groups wholesale, so every member must start in the
 // group's design colour.
 TEST(ControlTableTest, ColoursFollowTheKindOfControl) {
-  for (const ControlSpec& c : ControlTable()) {
+  for (const ControlRow& c : ControlTable()) {
     SCOPED_TRACE(testing::Message() << c.name << "(" << c.index << ")");
     switch (c.kind) {
       case ControlKind::kCommandButton:
@@ -209,17 +209,17 @@ TEST(ControlTableTest, ColoursFollowTheKindOfControl) {
 
 // The fonts differ where the design sets the two time labels apart.
 TEST(ControlTableTest, FontsThatDifferSubtly) {
-  EXPECT_EQ(Get("lblStrJikan").font, (FontSpec{10.5, false, false}));
-  EXPECT_EQ(Get("lblImaJikan").font, (FontSpec{10.5, true, false}));
-  EXPECT_EQ(Get("lblStrt").font, (FontSpec{9.0, false, true}));
-  EXPECT_EQ(Get("cmdReset").font, (FontSpec{7.5, false, false}));
+  EXPECT_EQ(Get("lblStrJikan").font, (FontStyle{10.5, false, false}));
+  EXPECT_EQ(Get("lblImaJikan").font, (FontStyle{10.5, true, false}));
+  EXPECT_EQ(Get("lblStrt").font, (FontStyle{9.0, false, true}));
+  EXPECT_EQ(Get("cmdReset").font, (FontStyle{7.5, false, false}));
   for (const char* name : {"chk1", "cmdMoji", "cmdButn", "cmdHaikei", "cmdCopy", "cmdMae"}) {
     EXPECT_FALSE(Get(name).font.has_value()) << name;
   }
 }
 
 TEST(ControlTableTest, InitialStateAndStartUp) {
-  for (const ControlSpec& c : ControlTable()) {
+  for (const ControlRow& c : ControlTable()) {
     EXPECT_EQ(c.visible, c.name != "fram3") << c.name;
     EXPECT_EQ(c.bordered, c.kind == ControlKind::kFrame) << c.name;
   }
@@ -242,7 +242,7 @@ TEST(ControlTableTest, InitialStateAndStartUp) {
 }
 
 TEST(ControlTableTest, LookupFindsStableRowsAndRejectsUnknownOnes) {
-  const ControlSpec* first = FindControl("lblJikan", 3);
+  const ControlRow* first = FindControl("lblJikan", 3);
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first, FindControl("lblJikan", 3));
   EXPECT_GE(first, ControlTable().data());

@@ -78,9 +78,9 @@ class FakeWindow : public LayoutSurface {
   }
   Geometry& At(LayoutTarget t) { return controls_.at(Slot(t)); }
   void Seed(LayoutTarget t) {
-    const ControlSpec* spec = FindControl(ControlOf(t));
-    ASSERT_NE(spec, nullptr);
-    At(t) = {spec->left, spec->top, spec->height, spec->visible};
+    const ControlRow* row = FindControl(ControlOf(t));
+    ASSERT_NE(row, nullptr);
+    At(t) = {row->left, row->top, row->height, row->visible};
   }
 
   std::array<Geometry, 13> controls_{};

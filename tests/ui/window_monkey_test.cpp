@@ -85,8 +85,8 @@ class ModelSurface final : public LayoutSurface {
   }
   Place& At(LayoutTarget t) { return places_.at(Slot(t)); }
   void Seed(LayoutTarget t) {
-    const ControlSpec* spec = FindControl(ControlOf(t));
-    At(t) = {spec->left, spec->top, spec->height, spec->visible};
+    const ControlRow* row = FindControl(ControlOf(t));
+    At(t) = {row->left, row->top, row->height, row->visible};
   }
 
   std::array<Place, 13> places_{};
@@ -126,9 +126,9 @@ class WindowMonkeyTest : public WindowTest {
     }
     for (ColourGroup group : {ColourGroup::kMoji, ColourGroup::kButton, ColourGroup::kBak}) {
       for (const ControlRef& ref : MembersOf(group)) {
-        const ControlSpec* spec = FindControl(ref);
-        ASSERT_NE(spec, nullptr);
-        const auto design = group == ColourGroup::kMoji ? spec->fore_color : spec->back_color;
+        const ControlRow* row = FindControl(ref);
+        ASSERT_NE(row, nullptr);
+        const auto design = group == ColourGroup::kMoji ? row->fore_color : row->back_color;
         ASSERT_TRUE(design.has_value()) << ref.name;
         members_[Slot(group)].push_back({ref, Control(ref.name, ref.index), ToQColor(*design)});
       }

@@ -6,12 +6,12 @@
 namespace mirt2 {
 
 // Every named font of the window is the same face; only size and style differ.
-struct FontSpec {
+struct FontStyle {
   double points = 9.0;
   bool bold = false;
   bool underline = false;
 
-  friend constexpr bool operator==(const FontSpec&, const FontSpec&) = default;
+  friend constexpr bool operator==(const FontStyle&, const FontStyle&) = default;
 };
 
 // The design face first; the others are metric-compatible or look-alike Japanese

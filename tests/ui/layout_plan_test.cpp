@@ -10,81 +10,13 @@
 #include <vector>
 
 #include "control_table.h"
+#include "model_window.h"
 #include "startup_plan.h"
 
 namespace mirt2 {
 namespace {
 
-struct Geometry {
-  int left = 0;
-  int top = 0;
-  int height = 0;
-  bool visible = true;
-};
-
-// The window as ApplyLayout drives it, starting in the geometry that the control table and
-// the load handler give it. A screen limit, like a real toolkit, can refuse a tall window.
-class FakeWindow : public LayoutSurface {
- public:
-  FakeWindow() {
-    for (int i = 1; i <= kPanelCount; ++i) Seed({LayoutObject::kFram1, i});
-    Seed({LayoutObject::kFram2});
-    Seed({LayoutObject::kFram3});
-    Seed({LayoutObject::kWindow});
-    for (const StartupAssignment& s : kStartupAssignments) {
-      if (s.target.name != kWindowName) continue;
-      if (s.property == StartupProperty::kTop) window().top = s.value;
-      if (s.property == StartupProperty::kHeight) window().height = s.value;
-    }
-  }
-
-  void SetLeft(LayoutTarget t, int twips) override { At(t).left = twips; }
-  void SetTop(LayoutTarget t, int twips) override { At(t).top = twips; }
-  void SetHeight(LayoutTarget t, int twips) override {
-    At(t).height = std::min(twips, screen_limit);
-  }
-  void SetVisible(LayoutTarget t, bool visible) override { At(t).visible = visible; }
-  [[nodiscard]] int WindowHeight() const override { return controls_[Slot(kWindowTarget)].height; }
-
-  Geometry& window() { return At(kWindowTarget); }
-  Geometry& fram1(int i) { return At({LayoutObject::kFram1, i}); }
-  Geometry& fram2() { return At({LayoutObject::kFram2}); }
-  Geometry& fram3() { return At({LayoutObject::kFram3}); }
-
-  void ChooseMode(int mode, int check_value) {
-    ApplyLayout(PlanDisplayMode(mode, check_value), *this);
-  }
-  void ClickCheckBox(int new_value) {
-    ApplyLayout(PlanOptionsPanel(new_value, WindowHeight()), *this);
-  }
-
-  int screen_limit = INT_MAX;
-
- private:
-  static constexpr LayoutTarget kWindowTarget{LayoutObject::kWindow};
-
-  static std::size_t Slot(LayoutTarget t) {
-    switch (t.object) {
-      case LayoutObject::kWindow:
-        return 0;
-      case LayoutObject::kFram1:
-        return static_cast<std::size_t>(t.index);
-      case LayoutObject::kFram2:
-        return 11;
-      case LayoutObject::kFram3:
-        return 12;
-    }
-    return 0;
-  }
-  Geometry& At(LayoutTarget t) { return controls_.at(Slot(t)); }
-  void Seed(LayoutTarget t) {
-    const ControlRow* row = FindControl(ControlOf(t));
-    ASSERT_NE(row, nullptr);
-    At(t) = {row->left, row->top, row->height, row->visible};
-  }
-
-  std::array<Geometry, 13> controls_{};
-};
+using testing::ModelWindow;
 
 constexpr std::array<std::pair<int, int>, 10> kDesignPositions = {{
     {30, 0},
@@ -103,15 +35,15 @@ constexpr int ModePanelTop(int i) {
   return 507 * (i - 1);
 }
 
-void ExpectPanel(FakeWindow& w, int i, bool visible, int left, int top) {
-  SCOPED_TRACE(testing::Message() << "fram1(" << i << ")");
+void ExpectPanel(ModelWindow& w, int i, bool visible, int left, int top) {
+  SCOPED_TRACE(::testing::Message() << "fram1(" << i << ")");
   EXPECT_EQ(w.fram1(i).visible, visible);
   EXPECT_EQ(w.fram1(i).left, left);
   EXPECT_EQ(w.fram1(i).top, top);
 }
 
 TEST(LayoutPlanTest, StartsInTheLoadHandlersGeometry) {
-  FakeWindow w;
+  ModelWindow w;
   EXPECT_EQ(w.window().top, 5530);
   EXPECT_EQ(w.window().height, 1900);
   EXPECT_EQ(w.fram2().top, 450);
@@ -134,8 +66,8 @@ TEST(LayoutPlanTest, EachModeFromStartUpGivesTheTablesGeometry) {
       {10, 0, 980, 6470, 5010, 1440, false}, {10, 1, 980, 6890, 5010, 5970, true},
   };
   for (const Row& r : rows) {
-    SCOPED_TRACE(testing::Message() << "mode " << r.mode << ", chk1 " << r.check);
-    FakeWindow w;
+    SCOPED_TRACE(::testing::Message() << "mode " << r.mode << ", chk1 " << r.check);
+    ModelWindow w;
     w.ChooseMode(r.mode, r.check);
     EXPECT_EQ(w.window().top, r.top);
     EXPECT_EQ(w.window().height, r.height);
@@ -172,8 +104,8 @@ TEST(LayoutPlanTest, CheckBoxGrowsAndShrinksFromTheCurrentHeight) {
       {10, 1, 6890, 6460, 5970, 6890},
   };
   for (const Row& r : rows) {
-    SCOPED_TRACE(testing::Message() << "mode " << r.mode << ", chk1 " << r.check_on_mode);
-    FakeWindow w;
+    SCOPED_TRACE(::testing::Message() << "mode " << r.mode << ", chk1 " << r.check_on_mode);
+    ModelWindow w;
     if (r.mode != 0) w.ChooseMode(r.mode, r.check_on_mode);
     const int top = w.window().top;
     ASSERT_EQ(w.window().height, r.height);
@@ -191,7 +123,7 @@ TEST(LayoutPlanTest, CheckBoxGrowsAndShrinksFromTheCurrentHeight) {
 }
 
 TEST(LayoutPlanTest, ChangingModeHidesPanelsWhereTheyStand) {
-  FakeWindow w;
+  ModelWindow w;
   w.ChooseMode(10, 0);
   w.ChooseMode(5, 0);
   for (int i = 1; i <= 10; ++i) ExpectPanel(w, i, i <= 5, 30, ModePanelTop(i));
@@ -205,7 +137,7 @@ TEST(LayoutPlanTest, ChangingModeHidesPanelsWhereTheyStand) {
 }
 
 TEST(LayoutPlanTest, RechoosingAModeUndoesTheCheckBoxDrift) {
-  FakeWindow w;
+  ModelWindow w;
   w.ChooseMode(5, 0);
   w.ClickCheckBox(1);
   ASSERT_EQ(w.window().height, 4360);
@@ -222,7 +154,7 @@ TEST(LayoutPlanTest, RechoosingAModeUndoesTheCheckBoxDrift) {
 }
 
 TEST(LayoutPlanTest, GrayedCheckBoxLeavesOptionsAloneInModesAndHidesThemWhenClicked) {
-  FakeWindow w;
+  ModelWindow w;
   w.ChooseMode(5, 1);
   w.ChooseMode(10, kCheckGrayed);
   EXPECT_EQ(w.window().top, 980);
@@ -258,7 +190,7 @@ TEST(LayoutPlanTest, ModeOnePlanRunsInItsOrder) {
 }
 
 TEST(LayoutPlanTest, OptionsPanelFollowsTheHeightTheWindowActuallyGot) {
-  FakeWindow w;
+  ModelWindow w;
   w.screen_limit = 5000;
   w.ChooseMode(10, 1);
   EXPECT_EQ(w.window().height, 5000);
@@ -275,7 +207,7 @@ TEST(LayoutPlanTest, MalformedPlanIsRejectedBeforeAnyStep) {
       {{{LayoutObject::kFram3, 1}, LayoutProperty::kTop, 0}},
   };
   for (const auto& tail : bad) {
-    FakeWindow w;
+    ModelWindow w;
     std::vector<LayoutAssignment> plan = {{window, LayoutProperty::kTop, 100}};
     plan.insert(plan.end(), tail.begin(), tail.end());
     EXPECT_THROW(ApplyLayout(plan, w), std::invalid_argument);

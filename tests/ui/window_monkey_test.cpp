@@ -27,6 +27,7 @@
 #include "copy_text.h"
 #include "face_button.h"
 #include "layout_plan.h"
+#include "model_window.h"
 #include "qt_colour.h"
 #include "startup_plan.h"
 #include "window_fixture.h"
@@ -38,59 +39,8 @@ using testing::WindowTest;
 
 constexpr long long kDay = 86400;
 
-struct Place {
-  int left = 0;
-  int top = 0;
-  int height = 0;
-  bool visible = true;
-};
-
-// The geometry that the layout plans give, performed on plain numbers from the
-// control table and the load handler's start-up values.
-class ModelSurface final : public LayoutSurface {
- public:
-  ModelSurface() {
-    for (int i = 1; i <= kPanelCount; ++i) Seed({LayoutObject::kFram1, i});
-    Seed({LayoutObject::kFram2});
-    Seed({LayoutObject::kFram3});
-    for (const StartupAssignment& step : kStartupAssignments) {
-      if (step.target.name != kWindowName) continue;
-      if (step.property == StartupProperty::kTop) At(kWindow).top = step.value;
-      if (step.property == StartupProperty::kHeight) At(kWindow).height = step.value;
-    }
-  }
-  void SetLeft(LayoutTarget t, int twips) override { At(t).left = twips; }
-  void SetTop(LayoutTarget t, int twips) override { At(t).top = twips; }
-  void SetHeight(LayoutTarget t, int twips) override { At(t).height = twips; }
-  void SetVisible(LayoutTarget t, bool visible) override { At(t).visible = visible; }
-  [[nodiscard]] int WindowHeight() const override { return places_[0].height; }
-
-  [[nodiscard]] const Place& Of(LayoutTarget t) const { return places_.at(Slot(t)); }
-
-  static constexpr LayoutTarget kWindow{LayoutObject::kWindow};
-
- private:
-  static std::size_t Slot(LayoutTarget t) {
-    switch (t.object) {
-      case LayoutObject::kWindow:
-        return 0;
-      case LayoutObject::kFram1:
-        return static_cast<std::size_t>(t.index);
-      case LayoutObject::kFram2:
-        return 11;
-      case LayoutObject::kFram3:
-        return 12;
-    }
-    return 0;
-  }
-  Place& At(LayoutTarget t) { return places_.at(Slot(t)); }
-  void Seed(LayoutTarget t) {
-    const ControlRow* row = FindControl(ControlOf(t));
-    At(t) = {row->left, row->top, row->height, row->visible};
-  }
-
-  std::array<Place, 13> places_{};
-};
+using testing::Geometry;
+using testing::ModelWindow;
 
 struct GroupMember {
   ControlRef ref;
@@ -350,7 +300,7 @@ class WindowMonkeyTest : public WindowTest {
     if (window_.SwithMae() != in_front_) Fail("always-on-top flag");
     if (!window_.isVisible()) Fail("the window closed");
 
-    const Place& w = surface_.Of(ModelSurface::kWindow);
+    const Geometry& w = surface_.Of(ModelWindow::kWindowTarget);
     const OuterGeometry& g = window_.Geometry();
     if (g.Top() != w.top || g.Height() != w.height || g.Width() != 2900) {
       Fail("window Top/Height/Width " + std::to_string(g.Top()) + "/" + std::to_string(g.Height()) +
@@ -362,7 +312,7 @@ class WindowMonkeyTest : public WindowTest {
       Fail("window pixels " + std::to_string(outer.top()) + "+" + std::to_string(outer.height()));
     }
     for (const auto& [target, frame] : frames_) {
-      const Place& p = surface_.Of(target);
+      const Geometry& p = surface_.Of(target);
       if (frame->isVisible() != p.visible || frame->pos() != QPoint(Px(p.left), Px(p.top))) {
         Fail(frame->objectName().toStdString() + " at (" + std::to_string(frame->x()) + ", " +
              std::to_string(frame->y()) + ") visible " + std::to_string(frame->isVisible()) +
@@ -402,7 +352,7 @@ class WindowMonkeyTest : public WindowTest {
   std::vector<ControlRef> clicked_;
 
   // What the actions so far should have produced.
-  ModelSurface surface_;
+  ModelWindow surface_;
   std::array<Phase, kStopwatchCount> runs_{};
   int mode_ = 1;
   int check_ = kCheckUnchecked;

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "button_faces.h"
+
 namespace mirt2 {
 namespace {
 
@@ -172,26 +174,29 @@ void AddOptionsPanel(std::vector<ControlRow>& rows) {
   const ControlRef panel{"fram3"};
   rows.push_back(Spoken(Frame("fram3", 0, {0, 1440}, 2800, 492), "オプションパネル"));
   rows.back().visible = false;
-  constexpr int kTop = 130;
-  constexpr int kHeight = 300;
-  const std::optional<FontStyle> window_font;
-  // These buttons leave the description to their tool tips, which the copy and always-on-top
+  // The buttons leave the description to their tool tips, which the copy and always-on-top
   // buttons change as they announce their next action.
-  rows.push_back(Spoken(Button("cmdMoji", 0, panel, 50, kTop, 550, kHeight, "字色", window_font,
-                               "ボタン以外の文字色を変えます"),
-                        "文字色を変更"));
-  rows.push_back(Spoken(Button("cmdButn", 0, panel, 540, kTop, 600, kHeight, "ボタン", window_font,
-                               "ボタンの色を変えます（文字色は変わりません）"),
-                        "ボタンの色を変更"));
-  rows.push_back(Spoken(Button("cmdHaikei", 0, panel, 1070, kTop, 550, kHeight, "背色", window_font,
-                               "背景色を変えます"),
-                        "背景色を変更"));
-  rows.push_back(Spoken(Button("cmdCopy", 0, panel, 1650, kTop, 620, kHeight, "コピー", window_font,
-                               "番号無しでタイマーの時間をクリップボードに送ります"),
-                        "経過時間をクリップボードにコピー"));
-  rows.push_back(Spoken(Button("cmdMae", 0, panel, 2300, kTop, 500, kHeight, "前へ", window_font,
-                               "常に前面に置きます"),
-                        "常に前面に置く"));
+  struct PanelButton {
+    std::string_view name;
+    int left;
+    int width;
+    std::string_view caption;
+    std::string_view tool_tip;
+    std::string_view spoken;
+  };
+  static constexpr PanelButton kButtons[] = {
+      {"cmdMoji", 50, 550, "字色", "ボタン以外の文字色を変えます", "文字色を変更"},
+      {"cmdButn", 540, 600, "ボタン", "ボタンの色を変えます（文字色は変わりません）",
+       "ボタンの色を変更"},
+      {"cmdHaikei", 1070, 550, "背色", "背景色を変えます", "背景色を変更"},
+      {"cmdCopy", 1650, 620, "コピー", kCopyUnnumberedTip, "経過時間をクリップボードにコピー"},
+      {"cmdMae", 2300, 500, kMaeToFront.caption, kMaeToFront.tool_tip, kMaeToFront.accessible_name},
+  };
+  for (const PanelButton& b : kButtons) {
+    rows.push_back(Spoken(
+        Button(b.name, 0, panel, b.left, 130, b.width, 300, b.caption, std::nullopt, b.tool_tip),
+        std::string(b.spoken)));
+  }
 }
 
 std::vector<ControlRef> TabOrder() {

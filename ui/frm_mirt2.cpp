@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "build_controls.h"
+#include "button_faces.h"
 #include "caption_label.h"
 #include "control_table.h"
 #include "copy_text.h"
@@ -49,21 +50,6 @@ constexpr ClickBinding kClickBindings[] = {
     {"cmdMae", &frmMirt2::cmdMae_Click},
     {"cmdEnd", &frmMirt2::cmdEnd_Click},
 };
-
-// The two faces of the copy button's tool tip, announcing the next report.
-constexpr std::string_view kCopyUnnumberedTip =
-    "番号無しでタイマーの時間をクリップボードに送ります";
-constexpr std::string_view kCopyNumberedTip = "番号入りでタイマーの時間をクリップボードに送ります";
-
-// The two faces of the always-on-top button, announcing its next action to the eye and to
-// a screen reader alike. The first is the button's design state in the control table.
-struct MaeFace {
-  std::string_view caption;
-  std::string_view tool_tip;
-  std::string_view accessible_name;
-};
-constexpr MaeFace kMaeToFront{"前へ", "常に前面に置きます", "常に前面に置く"};
-constexpr MaeFace kMaeRelease{"元へ", "常に前面をキャンセルします", "常に前面を解除"};
 
 QString Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));

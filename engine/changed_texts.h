@@ -19,10 +19,6 @@ class ChangedTexts {
   void MarkImaJikan() { bits_ |= kImaJikanBit; }
   void MarkJikan(int i) { bits_ |= JikanBit(i); }
 
-  ChangedTexts& operator|=(ChangedTexts other) {
-    bits_ |= other.bits_;
-    return *this;
-  }
   friend bool operator==(ChangedTexts, ChangedTexts) = default;
 
  private:

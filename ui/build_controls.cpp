@@ -11,15 +11,12 @@
 #include "caption_label.h"
 #include "face_button.h"
 #include "qt_colour.h"
+#include "qt_text.h"
 #include "twips.h"
 
 namespace mirt2 {
 
 namespace {
-
-QString Text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 // Edges rather than sizes are rounded, so that neighbours that touch in twips
 // touch in pixels.
@@ -44,19 +41,19 @@ QWidget* Create(const ControlRow& row, QWidget* parent) {
       return frame;
     }
     case ControlKind::kLabel: {
-      auto* label = new CaptionLabel(Text(row.caption), parent);
+      auto* label = new CaptionLabel(ToQString(row.caption), parent);
       const Qt::Alignment horizontal =
           row.alignment == LabelAlignment::kCentred ? Qt::AlignHCenter : Qt::AlignLeft;
       label->setAlignment(horizontal | Qt::AlignTop);
       return label;
     }
     case ControlKind::kCommandButton: {
-      auto* button = new FaceButton(Text(row.caption), parent);
+      auto* button = new FaceButton(ToQString(row.caption), parent);
       button->SetWindowDefault(row.default_button);
       return button;
     }
     case ControlKind::kOptionButton: {
-      auto* option = new QRadioButton(Text(row.caption), parent);
+      auto* option = new QRadioButton(ToQString(row.caption), parent);
       // Buttons paint on the Button role; these take the frame's colours.
       option->setBackgroundRole(QPalette::Window);
       option->setForegroundRole(QPalette::WindowText);
@@ -79,14 +76,14 @@ QWidget* Create(const ControlRow& row, QWidget* parent) {
 }
 
 void ApplyAccessibleTexts(const ControlRow& row, QWidget& widget) {
-  if (!row.accessible_name.empty()) widget.setAccessibleName(Text(row.accessible_name));
+  if (!row.accessible_name.empty()) widget.setAccessibleName(ToQString(row.accessible_name));
   if (!row.accessible_description.empty()) {
-    widget.setAccessibleDescription(Text(row.accessible_description));
+    widget.setAccessibleDescription(ToQString(row.accessible_description));
   }
 }
 
 void ApplyProperties(const ControlRow& row, QWidget& widget) {
-  if (!row.tool_tip.empty()) widget.setToolTip(Text(row.tool_tip));
+  if (!row.tool_tip.empty()) widget.setToolTip(ToQString(row.tool_tip));
   ApplyAccessibleTexts(row, widget);
   if (row.font) widget.setFont(DesignFont(*row.font, widget.font()));
   if (row.fore_color) SetColour(widget, QPalette::WindowText, *row.fore_color);
@@ -99,8 +96,8 @@ void ApplyProperties(const ControlRow& row, QWidget& widget) {
     }
   }
   widget.setObjectName(row.index == 0
-                           ? Text(row.name)
-                           : QStringLiteral("%1(%2)").arg(Text(row.name)).arg(row.index));
+                           ? ToQString(row.name)
+                           : QStringLiteral("%1(%2)").arg(ToQString(row.name)).arg(row.index));
 }
 
 }  // namespace
@@ -109,7 +106,7 @@ QFont DesignFont(const FontStyle& row, const QFont& base) {
   QFont font = base;
   QStringList faces;
   for (std::string_view face : kFontFaces) {
-    faces << QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+    faces << ToQString(face);
   }
   font.setFamilies(faces);
   font.setPointSizeF(row.points);
@@ -123,7 +120,7 @@ ControlSet BuildControls(QWidget& window, std::span<const ControlRow> table) {
   std::vector<const ControlRow*> focus_order;
   for (const ControlRow& row : table) {
     if (row.kind == ControlKind::kWindow) {
-      window.setWindowTitle(Text(row.caption));
+      window.setWindowTitle(ToQString(row.caption));
       // Controls that name no font take the window's: the design face at 9 pt.
       window.setFont(DesignFont(FontStyle{}, window.font()));
       ApplyAccessibleTexts(row, window);

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <stdexcept>
 
+#include "qt_text.h"
+
 namespace mirt2 {
 
 namespace {
@@ -19,8 +21,7 @@ void SystemClipboard::Clear() {
 }
 
 void SystemClipboard::SetText(const std::string& text) {
-  TheClipboard().setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                         QClipboard::Clipboard);
+  TheClipboard().setText(ToQString(text), QClipboard::Clipboard);
 }
 
 }  // namespace mirt2

@@ -19,6 +19,7 @@
 #include "copy_text.h"
 #include "face_button.h"
 #include "qt_colour.h"
+#include "qt_text.h"
 #include "startup_plan.h"
 #include "twips.h"
 
@@ -50,10 +51,6 @@ constexpr ClickBinding kClickBindings[] = {
     {"cmdMae", &frmMirt2::cmdMae_Click},
     {"cmdEnd", &frmMirt2::cmdEnd_Click},
 };
-
-QString Text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 }  // namespace
 
@@ -148,10 +145,10 @@ void frmMirt2::Form_Load() {
 void frmMirt2::ShowTexts(ChangedTexts changed) {
   // Only a changed text reaches its label, so a tick repaints only what changed.
   caption_writes_ += changed.Count();
-  if (changed.StrJikan()) lbl_str_jikan_->SetCaption(Text(bank_.StrJikanText()));
-  if (changed.ImaJikan()) lbl_ima_jikan_->SetCaption(Text(bank_.ImaJikanText()));
+  if (changed.StrJikan()) lbl_str_jikan_->SetCaption(ToQString(bank_.StrJikanText()));
+  if (changed.ImaJikan()) lbl_ima_jikan_->SetCaption(ToQString(bank_.ImaJikanText()));
   for (int i = 1; i <= kStopwatchCount; ++i) {
-    if (changed.Jikan(i)) lbl_jikan_[i - 1]->SetCaption(Text(bank_.JikanText(i)));
+    if (changed.Jikan(i)) lbl_jikan_[i - 1]->SetCaption(ToQString(bank_.JikanText(i)));
   }
 }
 
@@ -215,7 +212,7 @@ void frmMirt2::chk1_Click() {
 void frmMirt2::cmdCopy_Click() {
   Run("cmdCopy_Click", [this] {
     const bool numbered = swith_bang_;
-    cmd_copy_->setToolTip(Text(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
+    cmd_copy_->setToolTip(ToQString(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
     const int count = DisplayMode();
     std::vector<std::string> texts;
     for (int i = 1; i <= count; ++i) {
@@ -282,9 +279,9 @@ void frmMirt2::cmdMae_Click() {
   Run("cmdMae_Click", [this] {
     services_.stacking.SetTopmost(*this, !swith_mae_);
     const MaeFace& next = swith_mae_ ? kMaeToFront : kMaeRelease;
-    cmd_mae_->setText(Text(next.caption));
-    cmd_mae_->setToolTip(Text(next.tool_tip));
-    cmd_mae_->setAccessibleName(Text(next.accessible_name));
+    cmd_mae_->setText(ToQString(next.caption));
+    cmd_mae_->setToolTip(ToQString(next.tool_tip));
+    cmd_mae_->setAccessibleName(ToQString(next.accessible_name));
     swith_mae_ = !swith_mae_;
   });
 }

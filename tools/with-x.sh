@@ -73,6 +73,21 @@ show_log() {
   echo "----" >&2
 }
 
+# await PID NAME WHAT CMD...: polls CMD until it succeeds, failing at once if
+# the process NAME (PID) has exited and when the start-up deadline passes.
+await() {
+  local pid=$1 name=$2 what=$3
+  shift 3
+  until "$@"; do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      show_log "$scratch/$name.log" "$name"
+      die "$name exited before it could $what"
+    fi
+    ((SECONDS < deadline)) || die "$name did not $what within ${startup_deadline_s}s"
+    sleep 0.05
+  done
+}
+
 log_of() {
   if [[ "${WITH_X_VERBOSE:-}" == 1 ]]; then
     echo /dev/stderr
@@ -96,14 +111,8 @@ xvfb_pid=$!
 
 deadline=$((SECONDS + startup_deadline_s))
 # Xvfb writes the number and a newline once it accepts connections.
-until (($(wc -l <"$scratch/display") > 0)); do
-  if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-    show_log "$scratch/xvfb.log" Xvfb
-    die "Xvfb exited before it picked a display"
-  fi
-  ((SECONDS < deadline)) || die "Xvfb picked no display within ${startup_deadline_s}s"
-  sleep 0.05
-done
+display_written() { (($(wc -l <"$scratch/display") > 0)); }
+await "$xvfb_pid" xvfb "pick a display" display_written
 display_number=$(tr -d '\n' <"$scratch/display")
 [[ "$display_number" =~ ^[0-9]+$ ]] || die "Xvfb reported display '$display_number'"
 
@@ -111,14 +120,8 @@ export DISPLAY=":$display_number"
 export XAUTHORITY="$scratch/Xauthority"
 xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie"
 
-until xdpyinfo >/dev/null 2>&1; do
-  if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-    show_log "$scratch/xvfb.log" Xvfb
-    die "Xvfb on $DISPLAY exited before it answered"
-  fi
-  ((SECONDS < deadline)) || die "Xvfb on $DISPLAY did not answer within ${startup_deadline_s}s"
-  sleep 0.05
-done
+answers() { xdpyinfo >/dev/null 2>&1; }
+await "$xvfb_pid" xvfb "answer on $DISPLAY" answers
 
 # openbox gets a home of its own: it must neither read the user's rc.xml,
 # nor write into the caller's home, nor look for a session bus or manager.
@@ -145,14 +148,7 @@ wm_is_managing() {
   xprop -id "$check" -notype _NET_WM_NAME 2>/dev/null | grep -q '"Openbox"'
 }
 
-until wm_is_managing; do
-  if ! kill -0 "$wm_pid" 2>/dev/null; then
-    show_log "$scratch/openbox.log" openbox
-    die "openbox exited before it managed $DISPLAY"
-  fi
-  ((SECONDS < deadline)) || die "openbox did not manage $DISPLAY within ${startup_deadline_s}s"
-  sleep 0.05
-done
+await "$wm_pid" openbox "manage $DISPLAY" wm_is_managing
 
 # Tools and programs under test need a runtime directory; as root without a
 # login session there is none.

@@ -57,7 +57,8 @@ void CaptionLabel::SetCaption(const QString& caption) {
   setText(caption);
   Fit();
   // QLabel announces a new caption as a new name only while the label has no name of its own.
-  if (!accessibleName().isEmpty()) {
+  // The tick sets captions ten times a second; with no screen reader listening, nobody hears.
+  if (QAccessible::isActive() && !accessibleName().isEmpty()) {
     QAccessibleValueChangeEvent event(this, caption);
     QAccessible::updateAccessibility(&event);
   }

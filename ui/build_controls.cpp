@@ -133,11 +133,7 @@ ControlSet BuildControls(QWidget& window, std::span<const ControlRow> table) {
     }
     QWidget* widget = Create(row, controls.Get(row.container));
     ApplyProperties(row, *widget);
-    if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
-      label->SetDesignGeometry(PixelRect(row));
-    } else {
-      widget->setGeometry(PixelRect(row));
-    }
+    widget->setGeometry(PixelRect(row));
     if (!row.visible) widget->hide();
     controls.Add(row.Ref(), widget);
     if (widget->focusPolicy() != Qt::NoFocus && row.tab_index) focus_order.push_back(&row);

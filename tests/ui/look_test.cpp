@@ -14,12 +14,6 @@ namespace {
 
 using testing::WindowTest;
 
-// A control's pixels in its container, from its design rectangle in twips.
-QRect DesignRect(int left, int top, int width, int height) {
-  return {QPoint(TwipsToPixels(left), TwipsToPixels(top)),
-          QPoint(TwipsToPixels(left + width) - 1, TwipsToPixels(top + height) - 1)};
-}
-
 TEST_F(WindowTest, EveryTimeIsDrawnWholeInsideItsLabelUnderEveryRegionalFormat) {
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));

@@ -10,6 +10,7 @@
 
 #include "caption_label.h"
 #include "face_button.h"
+#include "focus_mark.h"
 #include "qt_colour.h"
 #include "qt_text.h"
 #include "twips.h"
@@ -137,6 +138,16 @@ ControlSet BuildControls(QWidget& window, std::span<const ControlRow> table) {
     if (!row.visible) widget->hide();
     controls.Add(row.Ref(), widget);
     if (widget->focusPolicy() != Qt::NoFocus && row.tab_index) focus_order.push_back(&row);
+  }
+
+  // Made last, so that it outlives the controls that use it.
+  auto* focus_marks = new FocusMarkStyle();
+  focus_marks->setParent(&window);
+  for (const auto& [ref, widget] : controls.All()) {
+    if (qobject_cast<QRadioButton*>(widget) != nullptr ||
+        qobject_cast<QCheckBox*>(widget) != nullptr) {
+      widget->setStyle(focus_marks);
+    }
   }
 
   std::stable_sort(

@@ -1,10 +1,9 @@
 #include "face_button.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include "device_pixels.h"
+#include "focus_mark.h"
 
 namespace mirt2 {
 
@@ -49,20 +48,17 @@ void FaceButton::paintEvent(QPaintEvent* /*event*/) {
     device.Fill(QRect(face.left(), face.top(), line, face.height() - line), top_left);
     device.Fill(QRect(face.left(), face.bottom() - line + 1, face.width(), line), bottom_right);
     device.Fill(QRect(face.right() - line + 1, face.top(), line, face.height()), bottom_right);
+    // The focus mark inside the bevel, a line of face colour between them.
+    if (hasFocus()) {
+      device.FillRing(face.adjusted(2 * line, 2 * line, -2 * line, -2 * line), line,
+                      FocusMarkColour(face_));
+    }
     caption_area = device.Logical(face);
   }
 
   painter.setPen(palette().color(QPalette::ButtonText));
   painter.setFont(font());
   painter.drawText(sunken ? caption_area.translated(1, 1) : caption_area, Qt::AlignCenter, text());
-
-  if (hasFocus()) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = caption_area.toRect().adjusted(2, 2, -2, -2);
-    focus.backgroundColor = face_;
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-  }
 }
 
 }  // namespace mirt2

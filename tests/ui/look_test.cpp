@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QLibraryInfo>
 #include <QTest>
+#include <QTranslator>
+#include <cmath>
 
 #include "caption_label.h"
 #include "window_fixture.h"
@@ -48,6 +51,57 @@ TEST_F(WindowTest, EveryTimeIsDrawnWholeInsideItsLabelUnderEveryRegionalFormat) 
     const QFont drawn = label->DrawnFont();
     label->SetCaption("10:34:57 PM");
     EXPECT_EQ(label->DrawnFont(), drawn);
+  }
+}
+
+// The contrast ratio of two colours, from their relative luminance.
+double Contrast(const QColor& a, const QColor& b) {
+  auto luminance = [](const QColor& c) {
+    auto linear = [](double v) {
+      return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a) + 0.05;
+  const double lb = luminance(b) + 0.05;
+  return la > lb ? la / lb : lb / la;
+}
+
+TEST_F(WindowTest, TheFocusMarkShowsFromTheStartAndStandsOutOnAnyColour) {
+  window_.show();
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  QWidget* start_all = Control("cmbAlStr");
+  ASSERT_TRUE(start_all->hasFocus());
+  const QImage at_start = start_all->grab().toImage();  // no key pressed yet
+  Control("cmdAlStp")->setFocus();
+  EXPECT_NE(start_all->grab().toImage(), at_start) << "no mark at start";
+
+  // The design's green, the grey on which neither black nor white stands out well, navy.
+  for (const Colour colour : {Colour{0x00FF00}, Colour{0x767676}, Colour{0x800000}}) {
+    picker_.Answer(colour);
+    window_.cmdButn_Click();
+    picker_.Answer(colour);
+    window_.cmdHaikei_Click();
+    const QColor ground(RedOf(colour), GreenOf(colour), BlueOf(colour));
+    for (const char* name : {"cmbAlStr", "opt10", "chk1"}) {
+      SCOPED_TRACE(std::string(name) + " on " + ground.name().toStdString());
+      QWidget* control = Control(name);
+      Control("cmdEnd")->setFocus();
+      const QImage without = control->grab().toImage();
+      control->setFocus();
+      const QImage with = control->grab().toImage();
+      int marked = 0;
+      for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+          if (with.pixel(x, y) == without.pixel(x, y)) continue;
+          ++marked;
+          EXPECT_GE(Contrast(with.pixelColor(x, y), ground), 3.0) << x << "," << y;
+        }
+      }
+      // A ring round the caption or the box, not a speck.
+      EXPECT_GE(marked, with.height() * 2) << "pixels that show the focus";
+    }
   }
 }
 

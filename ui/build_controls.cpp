@@ -122,6 +122,9 @@ ControlSet BuildControls(QWidget& window, std::span<const ControlRow> table) {
   for (const ControlRow& row : table) {
     if (row.kind == ControlKind::kWindow) {
       window.setWindowTitle(ToQString(row.caption));
+      // Every control sits where its twips put it: the window has one direction, whatever
+      // direction a translation of Qt gives the application (Hebrew, Arabic, -reverse).
+      window.setLayoutDirection(Qt::LeftToRight);
       // Controls that name no font take the window's: the design face at 9 pt.
       window.setFont(DesignFont(FontStyle{}, window.font()));
       ApplyAccessibleTexts(row, window);

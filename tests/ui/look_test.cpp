@@ -105,5 +105,19 @@ TEST_F(WindowTest, TheFocusMarkShowsFromTheStartAndStandsOutOnAnyColour) {
   }
 }
 
+TEST_F(WindowTest, TheWindowStaysLeftToRightWhereQtsTranslationTurnsTheApplication) {
+  QTranslator hebrew;
+  if (!hebrew.load(QLocale(QLocale::Hebrew), "qtbase", "_",
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    GTEST_SKIP() << "Qt's Hebrew translation is not installed";
+  }
+  QApplication::installTranslator(&hebrew);
+  EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft) << "the translation took";
+  for (const auto& [ref, widget] : window_.Controls().All()) {
+    EXPECT_EQ(widget->layoutDirection(), Qt::LeftToRight) << std::string(ref.name) << ref.index;
+  }
+  QApplication::removeTranslator(&hebrew);
+}
+
 }  // namespace
 }  // namespace mirt2

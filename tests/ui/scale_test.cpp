@@ -73,5 +73,26 @@ TEST_F(WindowTest, ButtonFacesBevelsAndTheDefaultBorderAreWholeAtThisScale) {
   }
 }
 
+TEST_F(WindowTest, TheWindowMovesUpJustEnoughToStayOnItsScreen) {
+  window_.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+  Click("chk1");
+  Click("opt10");
+  EXPECT_EQ(window_.Geometry().Height(), 6890);
+  EXPECT_EQ(window_.Geometry().Width(), 2900);
+  // At a scale of 2 the screen is 640 x 512: from Top 980 (65 px) the 459-pixel window
+  // would end at 524. At the other scales it fits where the table puts it.
+  const bool moved = window_.devicePixelRatioF() == 2;
+  const int top = moved ? 512 - Px(6890) : Px(980);
+  EXPECT_EQ(window_.frameGeometry().top(), top);
+  EXPECT_EQ(window_.Geometry().Top(), moved ? top * 15 : 980);
+
+  Click("chk1");  // the check box keeps the Top
+  EXPECT_EQ(window_.Geometry().Height(), 6460);
+  EXPECT_EQ(window_.frameGeometry().top(), top);
+  Click("opt1");
+  EXPECT_EQ(window_.Geometry().Top(), 5540);
+}
+
 }  // namespace
 }  // namespace mirt2

@@ -16,8 +16,9 @@ native=(
   qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
   # static analysis
   clang-tidy cppcheck
-  # end-to-end tests: a real X server, a window manager, and tools to drive it
-  xvfb xauth openbox xdotool xclip x11-utils
+  # end-to-end tests: a real X server, a window manager, tools to drive it, and a clock
+  # that shows a two-digit hour whenever the test runs
+  xvfb xauth openbox xdotool xclip x11-utils faketime
   # the installed-program test: closing a window as a window manager does, and checking
   # the desktop entry
   libxcb1-dev desktop-file-utils

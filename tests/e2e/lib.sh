@@ -283,24 +283,15 @@ screenshot() {
 }
 
 window_pixels() {
-  local shot=$E2E_TMP/pixels.xwd header base y row
+  local shot=$E2E_TMP/pixels.xwd header y
   xwd -silent -id "$1" >"$shot" || return 1
   # XWD: 25 big-endian header words (size 0, byte order 7, bits per pixel 11, bytes per
   # line 12, colour count 19), the window name, the colours, then the pixel rows.
   read -r -a header < <(od -An -tu4 --endian=big -N100 -w100 "$shot")
-  ((header[11] == 32)) || {
-    echo "window_pixels reads 32-bit pixels, not ${header[11]}-bit" >&2
-    return 1
-  }
-  base=$((header[0] + header[19] * 12))
+  ((header[7] == 0 && header[11] == 32)) || { echo "xwd gave no 32-bit B G R pixels" >&2; return 1; }
   for ((y = $3; y < $3 + $5; y++)); do
-    row=$(od -An -v -tx1 -w4 -j $((base + y * header[12] + $2 * 4)) -N $(($4 * 4)) "$shot")
-    if ((header[7] == 0)); then # least significant byte first: B G R pad
-      awk '{ printf "%s%s%s ", $3, $2, $1 }' <<<"$row"
-    else
-      awk '{ printf "%s%s%s ", $2, $3, $4 }' <<<"$row"
-    fi
-    echo
+    od -An -v -tx1 -w4 -j $((header[0] + header[19] * 12 + y * header[12] + $2 * 4)) \
+      -N $(($4 * 4)) "$shot" | awk '{ printf "%s%s%s ", $3, $2, $1 } END { print "" }'
   done
 }
 

@@ -89,8 +89,8 @@ void CaptionLabel::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setFont(DrawnFont());
   style()->drawItemText(&painter, contentsRect().adjusted(0, baseline_shift_, 0, 0),
-                        QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
-                        isEnabled(), text(), foregroundRole());
+                        static_cast<int>(alignment().toInt()), palette(), isEnabled(), text(),
+                        foregroundRole());
 }
 
 }  // namespace mirt2

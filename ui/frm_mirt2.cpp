@@ -212,7 +212,6 @@ void frmMirt2::chk1_Click() {
 void frmMirt2::cmdCopy_Click() {
   Run("cmdCopy_Click", [this] {
     const bool numbered = swith_bang_;
-    cmd_copy_->setToolTip(ToQString(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
     const int count = DisplayMode();
     std::vector<std::string> texts;
     for (int i = 1; i <= count; ++i) {
@@ -221,6 +220,9 @@ void frmMirt2::cmdCopy_Click() {
     const std::string report = BuildCopyText(texts, count, numbered);
     services_.clipboard.Clear();
     services_.clipboard.SetText(report);
+    // The tool tip names the next click's style: it switches with the style,
+    // last, so that a failed copy leaves both as they were.
+    cmd_copy_->setToolTip(ToQString(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
     swith_bang_ = !swith_bang_;
   });
 }

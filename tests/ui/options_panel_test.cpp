@@ -60,13 +60,14 @@ TEST_F(CopyTest, ReportsThePanelsOnScreenAsTheirLabelsShowThem) {
   EXPECT_EQ(clipboard_.text_, "1" + kDash + "0:00:07");
 }
 
-TEST_F(CopyTest, AClipboardFailureKeepsTheStyleForTheNextClick) {
+TEST_F(CopyTest, AClipboardFailureKeepsTheStyleAndTipForTheNextClick) {
   clipboard_.fail_ = true;
   ::testing::internal::CaptureStderr();
   Click("cmdCopy");
   const std::string report = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(report.find("cmdCopy_Click"), std::string::npos) << report;
   EXPECT_FALSE(window_.SwithBang());
+  EXPECT_EQ(Control("cmdCopy")->toolTip(), kUnnumberedTip);
   EXPECT_FALSE(clipboard_.text_);
 
   clipboard_.fail_ = false;

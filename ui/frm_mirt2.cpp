@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <cstdio>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -88,14 +87,16 @@ frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, 
 frmMirt2::~frmMirt2() = default;
 
 template <class Body>
-void frmMirt2::Run(const char* handler, Body&& body) {
+bool frmMirt2::Run(const char* handler, Body&& body, bool report) {
   try {
     body();
+    return true;
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "mirt2: %s: %s\n", handler, error.what());
+    if (report) failures_.Report(handler, error.what());
   } catch (...) {
-    std::fprintf(stderr, "mirt2: %s: unknown error\n", handler);
+    if (report) failures_.Report(handler, "unknown error");
   }
+  return false;
 }
 
 void frmMirt2::BindEvents() {
@@ -153,7 +154,10 @@ void frmMirt2::ShowTexts(ChangedTexts changed) {
 }
 
 void frmMirt2::Timer1_Timer() {
-  Run("Timer1_Timer", [this] { ShowTexts(bank_.Tick()); });
+  // Ten ticks a second: a failure that lasts is reported once, until a tick
+  // succeeds again.
+  const auto tick = [this] { ShowTexts(bank_.Tick()); };
+  tick_failing_ = !Run("Timer1_Timer", tick, !tick_failing_);
 }
 
 void frmMirt2::cmdStr_Click(int index) {

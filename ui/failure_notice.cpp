@@ -1,0 +1,51 @@
+#include "failure_notice.h"
+
+#include <QMessageBox>
+#include <QWidget>
+
+#include "qt_text.h"
+
+namespace mirt2 {
+
+Q_LOGGING_CATEGORY(lcHandler, "mirt2.handler")
+
+namespace {
+
+struct HandlerMessage {
+  std::string_view handler;
+  std::string_view message;
+};
+
+// What the user is told: what did not happen, and what to do where there is
+// something to do. The log says why.
+constexpr HandlerMessage kMessages[] = {
+    {"cmdCopy_Click", "クリップボードに送れませんでした。もう一度お試しください。"},
+    {"Timer1_Timer", "時間を更新できませんでした。"},
+    {"cmdMae_Click", "常に前面の設定を変えられませんでした。"},
+};
+constexpr std::string_view kAnyHandler = "操作を完了できませんでした。";
+
+std::string_view MessageFor(std::string_view handler) {
+  for (const HandlerMessage& entry : kMessages) {
+    if (entry.handler == handler) return entry.message;
+  }
+  return kAnyHandler;
+}
+
+}  // namespace
+
+void FailureNotice::Report(std::string_view handler, std::string_view error) {
+  qCWarning(lcHandler, "%.*s: %.*s", static_cast<int>(handler.size()), handler.data(),
+            static_cast<int>(error.size()), error.data());
+  if (box_ == nullptr) {
+    box_ = new QMessageBox(QMessageBox::Warning, window_.windowTitle(), QString(), QMessageBox::Ok,
+                           &window_);
+    box_->setWindowModality(Qt::NonModal);
+    box_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  box_->setText(ToQString(MessageFor(handler)));
+  box_->show();
+  box_->raise();
+}
+
+}  // namespace mirt2

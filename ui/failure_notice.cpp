@@ -1,7 +1,9 @@
 #include "failure_notice.h"
 
 #include <QMessageBox>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "qt_text.h"
 
@@ -32,6 +34,23 @@ std::string_view MessageFor(std::string_view handler) {
   return kAnyHandler;
 }
 
+// Beside the window rather than over it, as a message box would go: the
+// window is small, and its times stay in sight. Below it, or above where the
+// screen ends.
+void PlaceBeside(QWidget& box, const QWidget& window) {
+  box.adjustSize();
+  const QRect beside = window.frameGeometry();
+  // The title bar the window manager adds is not known before the box shows.
+  const int height = box.height() + (window.frameGeometry().height() - window.height());
+  QPoint at(beside.center().x() - box.width() / 2, beside.bottom() + 1);
+  if (const QScreen* screen = window.screen()) {
+    const QRect area = screen->availableGeometry();
+    if (at.y() + height > area.bottom()) at.setY(beside.top() - height);
+    at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - box.width())));
+  }
+  box.move(at);
+}
+
 }  // namespace
 
 void FailureNotice::Report(std::string_view handler, std::string_view error) {
@@ -44,6 +63,7 @@ void FailureNotice::Report(std::string_view handler, std::string_view error) {
     box_->setAttribute(Qt::WA_DeleteOnClose);
   }
   box_->setText(ToQString(MessageFor(handler)));
+  PlaceBeside(*box_, window_);
   box_->show();
   box_->raise();
 }

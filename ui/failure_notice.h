@@ -12,7 +12,7 @@ namespace mirt2 {
 // Handler failures: "mirt2.handler: cmdCopy_Click: clipboard busy".
 Q_DECLARE_LOGGING_CATEGORY(lcHandler)
 
-// Tells the user that a handler failed, where they look: a message box over
+// Tells the user that a handler failed, where they look: a message box beside
 // the window. A windowed program has no console, so a line on stderr reaches
 // nobody, and a user who is not told pastes old text believing the copy
 // worked. The box waits for no answer: the event loop, and with it the

@@ -73,6 +73,7 @@ TEST_F(CopyTest, AFailedCopyIsShownOnceAndLeavesStyleAndTipAsTheyWere) {
   const QList<QMessageBox*> boxes = window_.findChildren<QMessageBox*>();
   ASSERT_EQ(boxes.size(), 1);
   EXPECT_TRUE(boxes[0]->isVisible());
+  EXPECT_FALSE(boxes[0]->geometry().intersects(window_.frameGeometry())) << "times in sight";
   EXPECT_EQ(boxes[0]->text(),
             QString::fromUtf8("クリップボードに送れませんでした。もう一度お試しください。"));
   TickAt("9:00:01");

@@ -59,7 +59,7 @@ int Print(std::string_view text) {
   const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
   if ((out == nullptr || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
     std::FILE* console = nullptr;
-    freopen_s(&console, "CONOUT$", "w", stdout);
+    if (freopen_s(&console, "CONOUT$", "w", stdout) != 0) return 1;
   }
 #endif
   const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();

@@ -25,8 +25,6 @@ class FailureNotice {
   // Logs the failure and shows its message. A box still open from an earlier
   // failure takes the new message, so failures never pile up boxes.
   void Report(std::string_view handler, std::string_view error);
-  // The open box, or nullptr once the user has closed it.
-  [[nodiscard]] QMessageBox* Box() const { return box_; }
 
  private:
   QWidget& window_;

@@ -49,6 +49,13 @@ std::optional<std::string_view> WindowsToken(char letter, size_t count) {
       // designators are the ones handed over as AM/PM.
       if (count <= 3) return "tt";
       break;
+    case 'b':
+    case 'B':
+      // b adds noon and midnight to AM/PM, and B names flexible periods ("凌晨",
+      // "晚上" for zh_TW). The token language knows two designators; Windows
+      // writes AM/PM in their place ("tth:mm:ss" for zh_TW), and so do we.
+      if (count <= 3) return "tt";
+      break;
     default:
       break;
   }

@@ -21,6 +21,7 @@
 #include "qt_colour.h"
 #include "qt_text.h"
 #include "startup_plan.h"
+#include "tab_stops.h"
 #include "twips.h"
 
 namespace mirt2 {
@@ -376,6 +377,12 @@ void frmMirt2::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+// Tab, Shift+Tab and the arrow keys on buttons come here from whichever control has the focus.
+// Qt would also stop at controls outside the client area, where nobody sees the focus.
+bool frmMirt2::focusNextPrevChild(bool next) {
+  return FocusNextTabStop(*this, next);
 }
 
 }  // namespace mirt2

@@ -86,6 +86,7 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void SetLeft(LayoutTarget target, int twips) override;

@@ -8,7 +8,6 @@
 namespace mirt2 {
 
 CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
-  InstallCaptionLabelAccessible();
   setTextFormat(Qt::PlainText);
 }
 
@@ -19,9 +18,10 @@ void CaptionLabel::SetDesignGeometry(const QRect& design) {
 }
 
 void CaptionLabel::SetCaption(const QString& caption) {
+  const QString previous = text();
   setText(caption);
   Fit();
-  AnnounceCaption(*this, caption);
+  AnnounceCaption(*this, previous);
 }
 
 void CaptionLabel::changeEvent(QEvent* event) {

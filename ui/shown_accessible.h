@@ -7,9 +7,9 @@
 namespace mirt2 {
 
 // A control's interface for screen readers that reports the control as off screen, and as
-// out of Tab's reach, wherever nobody sees it: hidden, or outside the client area though not
-// hidden. AT-SPI then drops "showing", "visible" and "focusable"; UI Automation reads
-// IsOffscreen.
+// out of the focus's reach, wherever nobody sees it: hidden, or outside the client area though
+// not hidden. AT-SPI then drops "showing", "visible", "focusable" and the SetFocus action;
+// UI Automation reads IsOffscreen.
 class ShownAccessible : public QAccessibleWidget {
  public:
   using QAccessibleWidget::QAccessibleWidget;
@@ -21,6 +21,17 @@ class ShownAccessible : public QAccessibleWidget {
       state.focusable = false;
     }
     return state;
+  }
+
+  [[nodiscard]] QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (!OnScreen(*widget())) names.removeAll(setFocusAction());
+    return names;
+  }
+
+  void doAction(const QString& action) override {
+    if (action == setFocusAction() && !OnScreen(*widget())) return;
+    QAccessibleWidget::doAction(action);
   }
 };
 

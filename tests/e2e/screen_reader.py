@@ -72,6 +72,8 @@ def expect_showing(root, shown, hidden, when):
         for name in (PANEL.format(i), TIME.format(i), f"ストップウォッチ {i} を開始"):
             if showing(named(root, name)):
                 fail(f"{when}: {name!r} is showing outside the client area")
+        if named(root, f"ストップウォッチ {i} を開始").getState().contains(pyatspi.STATE_FOCUSABLE):
+            fail(f"{when}: panel {i}'s start button is focusable outside the client area")
 
 
 def heard(events, seconds, action=None):

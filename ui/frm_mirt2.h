@@ -12,6 +12,7 @@
 #include "control_set.h"
 #include "layout_plan.h"
 #include "outer_geometry.h"
+#include "showing_announcer.h"
 #include "stopwatch_bank.h"
 #include "window_stacking.h"
 
@@ -86,6 +87,8 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void SetLeft(LayoutTarget target, int twips) override;
@@ -98,6 +101,7 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   void ShowTexts(ChangedTexts changed);
   void BindEvents();
   void LayOutDisplayMode(int mode);
+  void LayOut(const std::vector<LayoutAssignment>& plan);
   void ApplyMojiColr();
   void ApplyButtonColr();
   void ApplyBakColr();
@@ -112,6 +116,7 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   OuterGeometry geometry_;
   QTimer timer1_;
   CommonDialog cmn_dialog1_;
+  ShowingAnnouncer showing_;
   bool swith_mae_ = false;
   bool swith_bang_ = false;
   Colour moji_colr_ = 0;

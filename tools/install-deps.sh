@@ -19,6 +19,8 @@ native=(
   clang-tidy cppcheck
   # end-to-end tests: a real X server, a window manager, and tools to drive it
   xvfb xauth openbox xdotool xclip x11-utils
+  # the screen-reader test: a session bus, the accessibility bus, and AT-SPI for Python
+  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   # the installed-program test: closing a window as a window manager does, checking the
   # desktop entry and the manual page
   libxcb1-dev desktop-file-utils man-db

@@ -20,6 +20,7 @@
 #include "qt_colour.h"
 #include "qt_text.h"
 #include "startup_plan.h"
+#include "tab_stops.h"
 #include "twips.h"
 
 namespace mirt2 {
@@ -193,7 +194,13 @@ int frmMirt2::CheckValue() const {
 }
 
 void frmMirt2::LayOutDisplayMode(int mode) {
-  ApplyLayout(PlanDisplayMode(mode, CheckValue()), *this);
+  LayOut(PlanDisplayMode(mode, CheckValue()));
+}
+
+void frmMirt2::LayOut(const std::vector<LayoutAssignment>& plan) {
+  showing_.Update(controls_);
+  ApplyLayout(plan, *this);
+  showing_.Update(controls_);
 }
 
 void frmMirt2::opt1_Click() {
@@ -209,8 +216,7 @@ void frmMirt2::opt10_Click() {
 }
 
 void frmMirt2::chk1_Click() {
-  Run("chk1_Click",
-      [this] { ApplyLayout(PlanOptionsPanel(CheckValue(), geometry_.Height()), *this); });
+  Run("chk1_Click", [this] { LayOut(PlanOptionsPanel(CheckValue(), geometry_.Height())); });
 }
 
 void frmMirt2::cmdCopy_Click() {
@@ -382,6 +388,17 @@ void frmMirt2::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+// Tab, Shift+Tab and the arrow keys on buttons come here from whichever control has the focus.
+// Qt would also stop at controls outside the client area, where nobody sees the focus.
+bool frmMirt2::focusNextPrevChild(bool next) {
+  return FocusNextTabStop(*this, next);
+}
+
+void frmMirt2::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  showing_.Update(controls_);
 }
 
 }  // namespace mirt2

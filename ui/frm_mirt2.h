@@ -13,6 +13,7 @@
 #include "failure_notice.h"
 #include "layout_plan.h"
 #include "outer_geometry.h"
+#include "showing_announcer.h"
 #include "stopwatch_bank.h"
 #include "window_stacking.h"
 
@@ -87,6 +88,8 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void SetLeft(LayoutTarget target, int twips) override;
@@ -99,6 +102,7 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   void ShowTexts(ChangedTexts changed);
   void BindEvents();
   void LayOutDisplayMode(int mode);
+  void LayOut(const std::vector<LayoutAssignment>& plan);
   void ApplyMojiColr();
   void ApplyButtonColr();
   void ApplyBakColr();
@@ -115,6 +119,7 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   OuterGeometry geometry_;
   QTimer timer1_;
   CommonDialog cmn_dialog1_;
+  ShowingAnnouncer showing_;
   FailureNotice failures_{*this};
   bool tick_failing_ = false;
   bool swith_mae_ = false;

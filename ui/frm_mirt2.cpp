@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <cstdio>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -89,14 +88,16 @@ frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, 
 frmMirt2::~frmMirt2() = default;
 
 template <class Body>
-void frmMirt2::Run(const char* handler, Body&& body) {
+bool frmMirt2::Run(const char* handler, Body&& body, bool report) {
   try {
     body();
+    return true;
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "mirt2: %s: %s\n", handler, error.what());
+    if (report) failures_.Report(handler, error.what());
   } catch (...) {
-    std::fprintf(stderr, "mirt2: %s: unknown error\n", handler);
+    if (report) failures_.Report(handler, "unknown error");
   }
+  return false;
 }
 
 void frmMirt2::BindEvents() {
@@ -154,7 +155,10 @@ void frmMirt2::ShowTexts(ChangedTexts changed) {
 }
 
 void frmMirt2::Timer1_Timer() {
-  Run("Timer1_Timer", [this] { ShowTexts(bank_.Tick()); });
+  // Ten ticks a second: a failure that lasts is reported once, until a tick
+  // succeeds again.
+  const auto tick = [this] { ShowTexts(bank_.Tick()); };
+  tick_failing_ = !Run("Timer1_Timer", tick, !tick_failing_);
 }
 
 void frmMirt2::cmdStr_Click(int index) {
@@ -218,7 +222,6 @@ void frmMirt2::chk1_Click() {
 void frmMirt2::cmdCopy_Click() {
   Run("cmdCopy_Click", [this] {
     const bool numbered = swith_bang_;
-    cmd_copy_->setToolTip(ToQString(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
     const int count = DisplayMode();
     std::vector<std::string> texts;
     for (int i = 1; i <= count; ++i) {
@@ -227,6 +230,9 @@ void frmMirt2::cmdCopy_Click() {
     const std::string report = BuildCopyText(texts, count, numbered);
     services_.clipboard.Clear();
     services_.clipboard.SetText(report);
+    // The tool tip names the next click's style: it switches with the style,
+    // last, so that a failed copy leaves both as they were.
+    cmd_copy_->setToolTip(ToQString(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
     swith_bang_ = !swith_bang_;
   });
 }

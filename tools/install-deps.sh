@@ -12,16 +12,19 @@ native=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # regional time format on Linux
   libicu-dev
-  # the window, and a Japanese gothic face so that its captions render
-  qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
+  # the window; a Japanese gothic face for its captions, and a face with Hangul and both
+  # Chinese scripts for Korean and Chinese times and dialogs (1.6 MB)
+  qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-wqy-microhei
   # static analysis
   clang-tidy cppcheck
   # end-to-end tests: a real X server, a window manager, tools to drive it, and a clock
   # that shows a two-digit hour whenever the test runs
   xvfb xauth openbox xdotool xclip x11-utils faketime
-  # the installed-program test: closing a window as a window manager does, and checking
-  # the desktop entry
-  libxcb1-dev desktop-file-utils
+  # the screen-reader test: a session bus, the accessibility bus, and AT-SPI for Python
+  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  # the installed-program test: closing a window as a window manager does, checking the
+  # desktop entry and the manual page
+  libxcb1-dev desktop-file-utils man-db
   # `make package`: dpkg-shlibdeps works out the package's library dependencies
   dpkg-dev
   # desktop benchmark: xwd reads back what the window shows
@@ -59,5 +62,19 @@ if ((EUID != 0)); then
   sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Several developers may install at once. apt-get install waits for the dpkg lock itself;
+# apt-get update has no such wait for the package lists' lock, so it tries again.
+readonly lock_wait_s=600
+deadline=$((SECONDS + lock_wait_s))
+update_errors=$(mktemp)
+trap 'rm -f "$update_errors"' EXIT
+until "${sudo[@]}" env LC_ALL=C.UTF-8 apt-get -o DPkg::Lock::Timeout=$lock_wait_s update -qq \
+  2>"$update_errors"; do
+  if ! grep -q 'Could not get lock' "$update_errors" || ((SECONDS >= deadline)); then
+    cat "$update_errors" >&2
+    exit 1
+  fi
+  sleep 3
+done
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=$lock_wait_s install -y -qq --no-install-recommends \
+  "${missing[@]}"

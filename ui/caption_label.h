@@ -7,8 +7,8 @@ namespace mirt2 {
 // A transparent label that keeps its design rectangle and draws its caption whole inside it:
 // where the face on this system, or a longer regional format, makes the caption wider than the
 // design allowed for, it is drawn smaller (see FitCaptionFont), on the design font's baseline.
-// Its neighbours keep their space and their clicks. Once the label has an accessible name,
-// a screen reader reads its caption as the label's value.
+// Its neighbours keep their space and their clicks. Screen readers read it through
+// caption_label_accessible.h.
 //
 // The size is worked out when the label is painted, and again only when the caption's width
 // class, the font or the width changes: measuring loads the caption's font, and the first

@@ -24,7 +24,11 @@ readonly band_top band_rows
 # The pixels of a label of the control panel: its left and width in twips.
 label_pixels() { window_pixels "$wid" "$(px "$1")" "$band_top" $(($(px $(($1 + $2))) - $(px "$1"))) "$band_rows"; }
 has_ink() { tr ' ' '\n' <<<"$1" | grep -qv -e '^$' -e "^$background$"; }
-start_time_shown() { [[ "$(label_pixels 30 850)" != "$1" ]]; }
+shows_ink() { has_ink "$(label_pixels "$1" "$2")"; }
+start_time_shown() {
+  local band
+  band=$(label_pixels 30 850) && [[ "$band" != "$1" ]] && has_ink "$band"
+}
 
 # libfaketime's clock starts at 22:34:56 and runs; Qt's timers keep the real one.
 start_app env -u LC_ALL -u LC_TIME LANG=en_US.UTF-8 LD_PRELOAD="$faketime_lib" \
@@ -37,11 +41,8 @@ wait_for "the start-up height" outer_height_is "$(px 1900)" || fail "start-up he
 before=$(label_pixels 30 850) || fail "xwd could not read the window"
 click_control 450 880 650 900 320 # 全部始: the start time becomes "10:34:5x PM"
 wait_for "the start time" start_time_shown "$before" || fail "全部始 did not show a start time"
-sleep 0.3 # and the current time a tick later
-
-has_ink "$(label_pixels 30 850)" || fail "the start time shows nothing"
-has_ink "$(label_pixels 900 950)" || fail "the current time shows nothing"
-gap=$(label_pixels 880 20)
+wait_for "the current time" shows_ink 900 950 || fail "the current time shows nothing"
+gap=$(label_pixels 880 20) || fail "xwd could not read the window"
 ! has_ink "$gap" || fail "the gap between the start time and the current time shows text: $gap"
 pass "the start time and the current time each stay inside their labels"
 

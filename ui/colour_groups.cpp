@@ -49,7 +49,7 @@ std::vector<ControlRef> MembersOf(ColourGroup group) {
   const GroupPlan plan = PlanOf(group);
   std::vector<ControlRef> members;
   for (std::string_view name : plan.singles) members.push_back({name});
-  for (int i = 1; i <= kPanelCount; ++i) {
+  for (int i = 1; i <= kStopwatchCount; ++i) {
     for (std::string_view name : plan.per_index) members.push_back({name, i});
   }
   return members;

@@ -12,8 +12,6 @@
 namespace mirt2 {
 namespace {
 
-constexpr std::string_view kZeroTime = "00:00:00";
-
 constexpr FontStyle kPanelLabelFont{.points = 12.0, .bold = true};
 constexpr FontStyle kButtonFont{.points = 10.5};
 constexpr FontStyle kResetFont{.points = 7.5};
@@ -28,7 +26,7 @@ struct Position {
 };
 
 // Only panel 1 lies inside the start-up client area; the display modes move the others in.
-constexpr std::array<Position, kPanelCount> kPanelDesignPositions = {{
+constexpr std::array<Position, kStopwatchCount> kPanelDesignPositions = {{
     {30, 0},
     {30, 2400},
     {30, 2880},
@@ -114,7 +112,7 @@ void AddPanel(std::vector<ControlRow>& rows, int i) {
   rows.push_back(Spoken(Label("lblNo", i, panel, 50, 170, 400, 252, std::to_string(i) + "-",
                               kPanelLabelFont, kWhite, LabelAlignment::kCentred),
                         stopwatch + " の番号"));
-  rows.push_back(Spoken(Label("lblJikan", i, panel, 500, 180, 1056, 252, std::string(kZeroTime),
+  rows.push_back(Spoken(Label("lblJikan", i, panel, 500, 180, 1056, 252, std::string(kZeroText),
                               kPanelLabelFont, kLightYellow, LabelAlignment::kCentred),
                         stopwatch + " の経過時間"));
   rows.push_back(Spoken(Button("cmdStr", i, panel, 1700, 130, 440, 350, "始", kButtonFont),
@@ -153,10 +151,10 @@ void AddControlPanel(std::vector<ControlRow>& rows) {
   rows.back().accessible_name = "オプションを表示";
   rows.back().accessible_description =
       "文字色、ボタンの色、背景色、コピー、常に前面のボタンを表示します";
-  rows.push_back(Spoken(Label("lblStrJikan", 0, panel, 30, 350, 850, 252, std::string(kZeroTime),
+  rows.push_back(Spoken(Label("lblStrJikan", 0, panel, 30, 350, 850, 252, std::string(kZeroText),
                               kStartTimeFont, kWhite, LabelAlignment::kCentred),
                         "開始時刻"));
-  rows.push_back(Spoken(Label("lblImaJikan", 0, panel, 900, 350, 950, 252, std::string(kZeroTime),
+  rows.push_back(Spoken(Label("lblImaJikan", 0, panel, 900, 350, 950, 252, std::string(kZeroText),
                               kNowTimeFont, kWhite, LabelAlignment::kCentred),
                         "現在時刻"));
   rows.push_back(Spoken(Button("cmdEnd", 0, panel, 120, 650, 700, 320, "終了", kButtonFont),
@@ -201,7 +199,7 @@ void AddOptionsPanel(std::vector<ControlRow>& rows) {
 
 std::vector<ControlRef> TabOrder() {
   std::vector<ControlRef> order = {{"cmbAlStr"}, {"cmdAlStp"}};
-  for (int i = 1; i <= kPanelCount; ++i) {
+  for (int i = 1; i <= kStopwatchCount; ++i) {
     order.push_back({"cmdStr", i});
     order.push_back({"cmdStp", i});
   }
@@ -219,7 +217,7 @@ std::vector<ControlRef> TabOrder() {
                              {"lblStrt"},
                              {"lblImaJikan"},
                              {"lblStrJikan"}});
-  for (int i = 2; i <= kPanelCount; ++i) {
+  for (int i = 2; i <= kStopwatchCount; ++i) {
     order.insert(order.end(), {{"fram1", i}, {"lblNo", i}, {"lblJikan", i}});
   }
   order.insert(order.end(),
@@ -233,7 +231,7 @@ std::vector<ControlRow> BuildTable() {
   rows.back().caption = "ミルテス-２";
   rows.back().accessible_name = rows.back().caption;
   rows.back().back_color = kDarkGreen;
-  for (int i = 1; i <= kPanelCount; ++i) AddPanel(rows, i);
+  for (int i = 1; i <= kStopwatchCount; ++i) AddPanel(rows, i);
   AddControlPanel(rows);
   AddOptionsPanel(rows);
 

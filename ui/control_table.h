@@ -9,11 +9,9 @@
 #include "colour.h"
 #include "control_ref.h"
 #include "font_style.h"
+#include "stopwatch_bank.h"
 
 namespace mirt2 {
-
-// Stopwatch panels: indexes 1..kPanelCount of the arrays fram1, lblNo, lblJikan, cmdStr, cmdStp.
-inline constexpr int kPanelCount = 10;
 
 // Timer1 has no row: it is not drawn and takes no focus.
 inline constexpr std::chrono::milliseconds kTimer1Interval{100};

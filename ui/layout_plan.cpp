@@ -59,7 +59,7 @@ void AddOptionsSteps(std::vector<LayoutAssignment>& plan, const ModeConstants& m
 bool ValidTarget(LayoutTarget t) {
   switch (t.object) {
     case LayoutObject::kFram1:
-      return t.index >= 1 && t.index <= kPanelCount;
+      return t.index >= 1 && t.index <= kStopwatchCount;
     case LayoutObject::kWindow:
     case LayoutObject::kFram2:
     case LayoutObject::kFram3:
@@ -99,7 +99,7 @@ std::vector<LayoutAssignment> PlanDisplayMode(int mode, int check_value) {
   std::vector<LayoutAssignment> plan;
   if (mode == 1) {
     // Panel 1 is never hidden and keeps its Left; the others stay where they are.
-    for (int i = 2; i <= kPanelCount; ++i) {
+    for (int i = 2; i <= kStopwatchCount; ++i) {
       plan.push_back({Panel(i), LayoutProperty::kVisible, false});
     }
     plan.push_back({kWindow, LayoutProperty::kTop, m->window_top});
@@ -119,7 +119,7 @@ std::vector<LayoutAssignment> PlanDisplayMode(int mode, int check_value) {
     top += kPanelPitch;
     plan.push_back({Panel(i), LayoutProperty::kVisible, true});
   }
-  for (int i = m->panels_shown + 1; i <= kPanelCount; ++i) {
+  for (int i = m->panels_shown + 1; i <= kStopwatchCount; ++i) {
     plan.push_back({Panel(i), LayoutProperty::kVisible, false});
   }
   return plan;

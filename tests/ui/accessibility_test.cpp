@@ -116,7 +116,7 @@ TEST_F(AccessibilityTest, TerseCaptionsAreExplainedWhileStillShown) {
 }
 
 TEST_F(AccessibilityTest, PanelControlsNameTheirStopwatch) {
-  for (int i = 1; i <= kPanelCount; ++i) {
+  for (int i = 1; i <= kStopwatchCount; ++i) {
     SCOPED_TRACE(i);
     const std::string n = std::to_string(i);
     EXPECT_EQ(Name("fram1", i), U("ストップウォッチ " + n));

@@ -42,7 +42,7 @@ TEST(ControlTableTest, RowsAreUniqueAndEachContainerComesFirst) {
                 container->second == ControlKind::kFrame);
     if (c.index != 0) {
       EXPECT_GE(c.index, 1);
-      EXPECT_LE(c.index, kPanelCount);
+      EXPECT_LE(c.index, kStopwatchCount);
       if (c.kind != ControlKind::kFrame) {
         EXPECT_EQ(c.container, (ControlRef{"fram1", c.index}));
       }

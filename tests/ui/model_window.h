@@ -25,7 +25,7 @@ struct Geometry {
 class ModelWindow final : public LayoutSurface {
  public:
   ModelWindow() {
-    for (int i = 1; i <= kPanelCount; ++i) Seed({LayoutObject::kFram1, i});
+    for (int i = 1; i <= kStopwatchCount; ++i) Seed({LayoutObject::kFram1, i});
     Seed({LayoutObject::kFram2});
     Seed({LayoutObject::kFram3});
     Seed({LayoutObject::kWindow});

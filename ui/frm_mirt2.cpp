@@ -19,7 +19,6 @@
 #include "face_button.h"
 #include "qt_colour.h"
 #include "qt_text.h"
-#include "startup_plan.h"
 #include "tab_stops.h"
 #include "twips.h"
 
@@ -120,23 +119,11 @@ void frmMirt2::BindEvents() {
 
 void frmMirt2::Form_Load() {
   Run("Form_Load", [this] {
-    for (const StartupAssignment& step : kStartupAssignments) {
-      switch (step.property) {
-        case StartupProperty::kBorderStyle:
-          controls_.As<QFrame>(step.target.name, step.target.index)
-              ->setFrameStyle(step.value == 0 ? QFrame::NoFrame : (QFrame::Box | QFrame::Sunken));
-          break;
-        case StartupProperty::kWidth:
-          geometry_.SetWidth(step.value);
-          break;
-        case StartupProperty::kTop:
-          geometry_.SetTop(step.value);
-          break;
-        case StartupProperty::kHeight:
-          geometry_.SetHeight(step.value);
-          break;
-      }
-    }
+    fram2_->setFrameStyle(QFrame::NoFrame);
+    fram3_->setFrameStyle(QFrame::NoFrame);
+    geometry_.SetWidth(kStartWidth);
+    geometry_.SetTop(kStartTop);
+    geometry_.SetHeight(kStartHeight);
     swith_mae_ = false;
     ShowTexts(bank_.ClearSwitches());
     // Focus starts on the first control of the tab order.
@@ -193,30 +180,57 @@ int frmMirt2::CheckValue() const {
   return kCheckUnchecked;
 }
 
-void frmMirt2::LayOutDisplayMode(int mode) {
-  LayOut(PlanDisplayMode(mode, CheckValue()));
+namespace {
+void SetTop(QWidget& frame, int twips) {
+  frame.move(frame.x(), TwipsToPixels(twips));
+}
+}  // namespace
+
+// The options panel's Top follows the Height that the window reports once it is set. The panels
+// a mode hides stay where they are; mode 1 moves panel 1 to the top and leaves its Left.
+void frmMirt2::LayOut(const DisplayModeLayout& mode) {
+  const int check = CheckValue();
+  showing_.Update(controls_);
+  geometry_.SetTop(mode.window_top);
+  SetTop(*fram2_, mode.fram2_top);
+  if (check == kCheckChecked) ShowOptionsPanel(true, mode.height_options_shown);
+  if (check == kCheckUnchecked) ShowOptionsPanel(false, mode.height_options_hidden);
+  for (int n = 0; n < kStopwatchCount; ++n) {
+    QFrame& panel = *fram1_.at(static_cast<std::size_t>(n));
+    if (n < mode.panels) {
+      const int left = mode.panels == 1 ? panel.x() : TwipsToPixels(kPanelLeft);
+      panel.move(left, TwipsToPixels(n * kPanelPitch));
+    }
+    panel.setVisible(n < mode.panels);
+  }
+  showing_.Update(controls_);
 }
 
-void frmMirt2::LayOut(const std::vector<LayoutAssignment>& plan) {
-  showing_.Update(controls_);
-  ApplyLayout(plan, *this);
-  showing_.Update(controls_);
+void frmMirt2::ShowOptionsPanel(bool shown, int window_height) {
+  geometry_.SetHeight(window_height);
+  if (shown) SetTop(*fram3_, geometry_.Height() - kOptionsPanelAboveBottom);
+  fram3_->setVisible(shown);
 }
 
 void frmMirt2::opt1_Click() {
-  Run("opt1_Click", [this] { LayOutDisplayMode(1); });
+  Run("opt1_Click", [this] { LayOut(kMode1); });
 }
 
 void frmMirt2::opt5_Click() {
-  Run("opt5_Click", [this] { LayOutDisplayMode(5); });
+  Run("opt5_Click", [this] { LayOut(kMode5); });
 }
 
 void frmMirt2::opt10_Click() {
-  Run("opt10_Click", [this] { LayOutDisplayMode(10); });
+  Run("opt10_Click", [this] { LayOut(kMode10); });
 }
 
 void frmMirt2::chk1_Click() {
-  Run("chk1_Click", [this] { LayOut(PlanOptionsPanel(CheckValue(), geometry_.Height())); });
+  Run("chk1_Click", [this] {
+    const bool shown = CheckValue() == kCheckChecked;
+    showing_.Update(controls_);
+    ShowOptionsPanel(shown, geometry_.Height() + (shown ? kOptionsToggle : -kOptionsToggle));
+    showing_.Update(controls_);
+  });
 }
 
 void frmMirt2::cmdCopy_Click() {
@@ -310,59 +324,6 @@ int frmMirt2::DisplayMode() const {
   if (opt5_->isChecked()) return 5;
   if (opt10_->isChecked()) return 10;
   return 0;
-}
-
-QWidget* frmMirt2::Frame(LayoutTarget target) const {
-  switch (target.object) {
-    case LayoutObject::kFram1:
-      return fram1_.at(static_cast<std::size_t>(target.index - 1));
-    case LayoutObject::kFram2:
-      return fram2_;
-    case LayoutObject::kFram3:
-      return fram3_;
-    case LayoutObject::kWindow:
-      break;
-  }
-  return nullptr;
-}
-
-void frmMirt2::SetLeft(LayoutTarget target, int twips) {
-  if (target.object == LayoutObject::kWindow) {
-    move(TwipsToPixels(twips), y());
-    return;
-  }
-  QWidget* frame = Frame(target);
-  frame->move(TwipsToPixels(twips), frame->y());
-}
-
-void frmMirt2::SetTop(LayoutTarget target, int twips) {
-  if (target.object == LayoutObject::kWindow) {
-    geometry_.SetTop(twips);
-    return;
-  }
-  QWidget* frame = Frame(target);
-  frame->move(frame->x(), TwipsToPixels(twips));
-}
-
-void frmMirt2::SetHeight(LayoutTarget target, int twips) {
-  if (target.object == LayoutObject::kWindow) {
-    geometry_.SetHeight(twips);
-    return;
-  }
-  QWidget* frame = Frame(target);
-  frame->resize(frame->width(), TwipsToPixels(twips));
-}
-
-void frmMirt2::SetVisible(LayoutTarget target, bool visible) {
-  if (target.object == LayoutObject::kWindow) {
-    setVisible(visible);
-    return;
-  }
-  Frame(target)->setVisible(visible);
-}
-
-int frmMirt2::WindowHeight() const {
-  return geometry_.Height();
 }
 
 bool frmMirt2::event(QEvent* event) {

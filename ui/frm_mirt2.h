@@ -11,7 +11,7 @@
 #include "colour_picker.h"
 #include "control_set.h"
 #include "failure_notice.h"
-#include "layout_plan.h"
+#include "layout_table.h"
 #include "outer_geometry.h"
 #include "showing_announcer.h"
 #include "stopwatch_bank.h"
@@ -38,7 +38,7 @@ struct WindowServices {
 // the stopwatch bank, the 100 ms timer, and a handler per control and event.
 // Handlers never let an exception reach Qt's event loop: a failure is shown
 // to the user and logged with the handler's name, and the program goes on.
-class frmMirt2 final : public QWidget, private LayoutSurface {
+class frmMirt2 final : public QWidget {
   Q_OBJECT
 
  public:
@@ -92,17 +92,10 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void SetLeft(LayoutTarget target, int twips) override;
-  void SetTop(LayoutTarget target, int twips) override;
-  void SetHeight(LayoutTarget target, int twips) override;
-  void SetVisible(LayoutTarget target, bool visible) override;
-  [[nodiscard]] int WindowHeight() const override;
-
-  [[nodiscard]] QWidget* Frame(LayoutTarget target) const;
   void ShowTexts(ChangedTexts changed);
   void BindEvents();
-  void LayOutDisplayMode(int mode);
-  void LayOut(const std::vector<LayoutAssignment>& plan);
+  void LayOut(const DisplayModeLayout& mode);
+  void ShowOptionsPanel(bool shown, int window_height);
   void ApplyMojiColr();
   void ApplyButtonColr();
   void ApplyBakColr();

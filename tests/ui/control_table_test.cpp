@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "startup_plan.h"
 
 namespace mirt2 {
 namespace {
@@ -228,17 +226,6 @@ TEST(ControlTableTest, InitialStateAndStartUp) {
   EXPECT_EQ(Get("opt10").value, 0);
   EXPECT_EQ(Get("chk1").value, 0);
   EXPECT_EQ(kTimer1Interval.count(), 100);
-
-  // Every start-up step names a control that exists, and only the two shared panels lose
-  // their border.
-  std::set<std::string> borderless;
-  for (const StartupAssignment& s : kStartupAssignments) {
-    ASSERT_NE(FindControl(s.target), nullptr) << s.target.name;
-    if (s.property == StartupProperty::kBorderStyle && s.value == 0) {
-      borderless.insert(std::string(s.target.name));
-    }
-  }
-  EXPECT_EQ(borderless, (std::set<std::string>{"fram2", "fram3"}));
 }
 
 TEST(ControlTableTest, LookupFindsStableRowsAndRejectsUnknownOnes) {

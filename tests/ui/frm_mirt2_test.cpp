@@ -39,12 +39,15 @@ TEST_F(WindowTest, StartsWithPanelOneAndTheControlPanelInView) {
   EXPECT_TRUE(InView("fram1", 1));
   EXPECT_TRUE(InView("fram2"));
   EXPECT_FALSE(InView("fram3"));
-  for (int i = 2; i <= kStopwatchCount; ++i) {
-    EXPECT_FALSE(InView("fram1", i)) << "panel " << i;
-    EXPECT_FALSE(Control("fram1", i)->isHidden()) << "out of view, not hidden: " << i;
+  // Panels 2 to 10 wait below and beside the client area, out of view but not hidden.
+  const int design[10][2] = {{30, 0},      {30, 2400},  {30, 2880},   {2880, 0},
+                             {2880, 480},  {2880, 960}, {2880, 1440}, {2880, 1920},
+                             {2880, 2400}, {2880, 2880}};
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    EXPECT_EQ(InView("fram1", i), i == 1) << "panel " << i;
+    EXPECT_FALSE(Control("fram1", i)->isHidden()) << "panel " << i;
+    EXPECT_EQ(Control("fram1", i)->pos(), QPoint(Px(design[i - 1][0]), Px(design[i - 1][1])));
   }
-  EXPECT_EQ(Control("fram1", 4)->pos(), QPoint(Px(2880), 0));
-  EXPECT_EQ(Control("fram1", 2)->pos(), QPoint(Px(30), Px(2400)));
   EXPECT_EQ(Control("fram2")->pos(), QPoint(0, Px(450)));
   EXPECT_EQ(Control("fram3")->pos(), QPoint(0, Px(1440)));
   EXPECT_EQ(qobject_cast<QFrame*>(Control("fram2"))->frameShape(), QFrame::NoFrame);
@@ -224,6 +227,39 @@ TEST_F(WindowTest, CheckBoxMovesTheBottomEdgeWithoutDrift) {
   Click("chk1");
   EXPECT_EQ(window_.Geometry().Height(), 4350);
   EXPECT_EQ(Control("fram3")->y(), Px(3430));
+}
+
+TEST_F(WindowTest, AModeHidesThePanelsItDoesNotShowWhereTheyStand) {
+  Click("opt10");
+  Click("opt5");
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    EXPECT_EQ(Control("fram1", i)->isHidden(), i > 5) << i;
+    EXPECT_EQ(Control("fram1", i)->pos(), QPoint(Px(30), Px(507 * (i - 1)))) << i;
+  }
+  // Mode 1 moves panel 1 to the top and leaves its Left, whatever that is.
+  Control("fram1", 1)->move(Px(300), Px(900));
+  Click("opt1");
+  EXPECT_EQ(Control("fram1", 1)->pos(), QPoint(Px(300), 0));
+  EXPECT_FALSE(Control("fram1", 1)->isHidden());
+  EXPECT_TRUE(Control("fram1", 2)->isHidden());
+  EXPECT_EQ(Control("fram1", 2)->pos(), QPoint(Px(30), Px(507)));
+}
+
+// Grayed is a state only code could set: a mode then leaves the height and the options panel
+// alone, and the check box's handler counts it as unchecked.
+TEST_F(WindowTest, AGrayedCheckBoxLeavesTheOptionsPanelToTheCheckBox) {
+  Click("chk1");
+  Click("opt5");
+  qobject_cast<QCheckBox*>(Control("chk1"))->setCheckState(Qt::PartiallyChecked);
+  Click("opt10");
+  EXPECT_EQ(window_.Geometry().Top(), 980);
+  EXPECT_EQ(window_.Geometry().Height(), 4350);
+  EXPECT_EQ(Control("fram2")->y(), Px(5010));
+  EXPECT_FALSE(Control("fram3")->isHidden());
+  EXPECT_EQ(Control("fram3")->y(), Px(3430));
+  window_.chk1_Click();
+  EXPECT_EQ(window_.Geometry().Height(), 3920);
+  EXPECT_TRUE(Control("fram3")->isHidden());
 }
 
 TEST_F(WindowTest, EveryButtonFaceIsExactlyItsColourInEveryStyle) {

@@ -2,8 +2,8 @@
 // ticks of a clock that jumps forward, back and across midnight. After every
 // action the window must agree with what the user could predict from the
 // actions alone: the labels show the engine's texts, the geometry is what the
-// layout plans give on a model surface, every colour group is one colour, and
-// the copy and always-on-top buttons did what their last click asked.
+// design's numbers give, every colour group is one colour, and the copy and
+// always-on-top buttons did what their last click asked.
 //
 // The colour picker is the scripted one: the real dialog never opens. The exit
 // button is left for the end, when it must close the window.
@@ -16,6 +16,7 @@
 #include <QTest>
 #include <array>
 #include <deque>
+#include <map>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -24,12 +25,8 @@
 
 #include "colour_groups.h"
 #include "control_table.h"
-#include "copy_text.h"
 #include "face_button.h"
-#include "layout_plan.h"
-#include "model_window.h"
 #include "qt_colour.h"
-#include "startup_plan.h"
 #include "window_fixture.h"
 
 namespace mirt2 {
@@ -38,9 +35,6 @@ namespace {
 using testing::WindowTest;
 
 constexpr long long kDay = 86400;
-
-using testing::Geometry;
-using testing::ModelWindow;
 
 struct GroupMember {
   ControlRef ref;
@@ -83,11 +77,13 @@ class WindowMonkeyTest : public WindowTest {
         members_[Slot(group)].push_back({ref, Control(ref.name, ref.index), ToQColor(*design)});
       }
     }
-    for (int i = 1; i <= kStopwatchCount; ++i) {
-      frames_.push_back({{LayoutObject::kFram1, i}, Control("fram1", i)});
+    // Where the frames start is the load handler's to say, and its test's to check.
+    for (int i = 1; i <= kStopwatchCount; ++i) frames_.push_back(Control("fram1", i));
+    frames_.push_back(Control("fram2"));
+    frames_.push_back(Control("fram3"));
+    for (const QWidget* frame : frames_) {
+      places_.push_back({frame->x() * 15, frame->y() * 15, !frame->isHidden()});
     }
-    frames_.push_back({{LayoutObject::kFram2}, Control("fram2")});
-    frames_.push_back({{LayoutObject::kFram3}, Control("fram3")});
 
     window_.show();
     window_.activateWindow();
@@ -218,11 +214,11 @@ class WindowMonkeyTest : public WindowTest {
       } else if (name == "cmdAlStp" || name == "cmdReset") {
         runs_.fill(Phase::kStopped);
       } else if (name == "opt1" || name == "opt5" || name == "opt10") {
-        mode_ = name == "opt1" ? 1 : name == "opt5" ? 5 : 10;
-        ApplyLayout(PlanDisplayMode(mode_, check_), surface_);
+        ChooseMode(name == "opt1" ? 1 : name == "opt5" ? 5 : 10);
       } else if (name == "chk1") {
-        check_ = check_ == kCheckChecked ? kCheckUnchecked : kCheckChecked;
-        ApplyLayout(PlanOptionsPanel(check_, surface_.WindowHeight()), surface_);
+        checked_ = !checked_;
+        height_ += checked_ ? 430 : -430;
+        PlaceOptionsPanel();
       } else if (name == "cmdCopy") {
         ExpectReport();
         numbered_ = !numbered_;
@@ -245,10 +241,36 @@ class WindowMonkeyTest : public WindowTest {
     clicked_.clear();
   }
 
+  // The design's layouts: window Top, fram2's Top, and the window's Height with the options
+  // panel hidden and shown, per mode; panels stacked 507 twips apart from the top.
+  void ChooseMode(int mode) {
+    const std::map<int, std::array<int, 4>> kModes = {
+        {1, {5540, 450, 1900, 2330}}, {5, {3510, 2480, 3930, 4350}}, {10, {980, 5010, 6470, 6890}}};
+    const auto [top, fram2_top, hidden_height, shown_height] = kModes.at(mode);
+    mode_ = mode;
+    top_ = top;
+    places_[10].top = fram2_top;
+    height_ = checked_ ? shown_height : hidden_height;
+    PlaceOptionsPanel();
+    for (std::size_t n = 0; n < 10; ++n) {
+      places_[n].visible = static_cast<int>(n) < mode;
+      if (places_[n].visible && mode > 1) places_[n].left = 30;
+      if (places_[n].visible) places_[n].top = 507 * static_cast<int>(n);
+    }
+  }
+  void PlaceOptionsPanel() {
+    if (checked_) places_[11].top = height_ - 920;
+    places_[11].visible = checked_;
+  }
+
+  // One line per panel shown, CR LF between them, numbered "1－" (U+FF0D) every other time.
   void ExpectReport() {
-    std::vector<std::string> texts;
-    for (int i = 1; i <= mode_; ++i) texts.push_back(Caption("lblJikan", i).toStdString());
-    const std::string expected = BuildCopyText(texts, mode_, numbered_);
+    std::string expected;
+    for (int i = 1; i <= mode_; ++i) {
+      if (i > 1) expected += "\r\n";
+      if (numbered_) expected += std::to_string(i) + "\xEF\xBC\x8D";
+      expected += Caption("lblJikan", i).toStdString();
+    }
     if (clipboard_.text_ != expected) {
       Fail("clipboard holds \"" + clipboard_.text_.value_or("(nothing)") + "\", want \"" +
            expected + "\"");
@@ -295,28 +317,30 @@ class WindowMonkeyTest : public WindowTest {
 
     if (window_.DisplayMode() != mode_)
       Fail("display mode " + std::to_string(window_.DisplayMode()));
-    if (window_.CheckValue() != check_) Fail("check box " + std::to_string(window_.CheckValue()));
+    if (window_.CheckValue() != (checked_ ? 1 : 0)) {
+      Fail("check box " + std::to_string(window_.CheckValue()));
+    }
     if (window_.SwithBang() != numbered_) Fail("copy style");
     if (window_.SwithMae() != in_front_) Fail("always-on-top flag");
     if (!window_.isVisible()) Fail("the window closed");
 
-    const Geometry& w = surface_.Of(ModelWindow::kWindowTarget);
     const OuterGeometry& g = window_.Geometry();
-    if (g.Top() != w.top || g.Height() != w.height || g.Width() != 2900) {
+    if (g.Top() != top_ || g.Height() != height_ || g.Width() != 2900) {
       Fail("window Top/Height/Width " + std::to_string(g.Top()) + "/" + std::to_string(g.Height()) +
-           "/" + std::to_string(g.Width()) + ", plan " + std::to_string(w.top) + "/" +
-           std::to_string(w.height) + "/2900");
+           "/" + std::to_string(g.Width()) + ", want " + std::to_string(top_) + "/" +
+           std::to_string(height_) + "/2900");
     }
     const QRect outer = window_.frameGeometry();
-    if (outer.top() != Px(w.top) || outer.height() != Px(w.height)) {
+    if (outer.top() != Px(top_) || outer.height() != Px(height_)) {
       Fail("window pixels " + std::to_string(outer.top()) + "+" + std::to_string(outer.height()));
     }
-    for (const auto& [target, frame] : frames_) {
-      const Geometry& p = surface_.Of(target);
+    for (std::size_t n = 0; n < frames_.size(); ++n) {
+      const QWidget* frame = frames_[n];
+      const Place& p = places_[n];
       if (frame->isVisible() != p.visible || frame->pos() != QPoint(Px(p.left), Px(p.top))) {
         Fail(frame->objectName().toStdString() + " at (" + std::to_string(frame->x()) + ", " +
              std::to_string(frame->y()) + ") visible " + std::to_string(frame->isVisible()) +
-             ", plan (" + std::to_string(Px(p.left)) + ", " + std::to_string(Px(p.top)) +
+             ", want (" + std::to_string(Px(p.left)) + ", " + std::to_string(Px(p.top)) +
              ") visible " + std::to_string(p.visible));
       }
     }
@@ -347,15 +371,21 @@ class WindowMonkeyTest : public WindowTest {
   std::deque<std::string> recent_;
 
   std::vector<std::pair<ControlRef, QAbstractButton*>> buttons_;
-  std::vector<std::pair<LayoutTarget, QWidget*>> frames_;
+  std::vector<QWidget*> frames_;  // fram1(1) to fram1(10), fram2, fram3
   std::array<std::vector<GroupMember>, 3> members_;
   std::vector<ControlRef> clicked_;
 
-  // What the actions so far should have produced.
-  ModelWindow surface_;
+  // What the actions so far should have produced, from the load handler's geometry on.
+  struct Place {
+    int left, top;
+    bool visible;
+  };
+  std::vector<Place> places_;  // as frames_
+  int top_ = 5530;
+  int height_ = 1900;
   std::array<Phase, kStopwatchCount> runs_{};
   int mode_ = 1;
-  int check_ = kCheckUnchecked;
+  bool checked_ = false;
   bool numbered_ = false;
   bool in_front_ = false;
   std::deque<std::optional<Colour>> answers_;

@@ -2,14 +2,12 @@
 
 #include <QTimer>
 #include <QWidget>
-#include <array>
 
 #include "changed_texts.h"
 #include "clipboard.h"
 #include "colour.h"
-#include "colour_groups.h"
 #include "colour_picker.h"
-#include "control_set.h"
+#include "control_table.h"
 #include "failure_notice.h"
 #include "layout_table.h"
 #include "outer_geometry.h"
@@ -17,14 +15,7 @@
 #include "stopwatch_bank.h"
 #include "window_stacking.h"
 
-class QCheckBox;
-class QFrame;
-class QRadioButton;
-
 namespace mirt2 {
-
-class CaptionLabel;
-class FaceButton;
 
 // What the window needs from outside itself; tests pass scripted ones.
 struct WindowServices {
@@ -34,11 +25,12 @@ struct WindowServices {
   WindowStacking& stacking;
 };
 
-// The one window of the program: its controls built from the control table,
-// the stopwatch bank, the 100 ms timer, and a handler per control and event.
-// Handlers never let an exception reach Qt's event loop: a failure is shown
-// to the user and logged with the handler's name, and the program goes on.
-class frmMirt2 final : public QWidget {
+// The one window of the program: its controls built from the control table and
+// named as the design names them, the stopwatch bank, the 100 ms timer, and a
+// handler per control and event. Handlers never let an exception reach Qt's
+// event loop: a failure is shown to the user and logged with the handler's
+// name, and the program goes on.
+class frmMirt2 final : public QWidget, private Controls {
   Q_OBJECT
 
  public:
@@ -67,7 +59,7 @@ class frmMirt2 final : public QWidget {
   void cmdEnd_Click();
 
   [[nodiscard]] const StopwatchBank& Bank() const { return bank_; }
-  [[nodiscard]] const ControlSet& Controls() const { return controls_; }
+  [[nodiscard]] const mirt2::Controls& Controls() const { return *this; }
   [[nodiscard]] QTimer& Timer1() { return timer1_; }
   // Top, Width and Height of the outer window in twips.
   [[nodiscard]] OuterGeometry& Geometry() { return geometry_; }
@@ -93,13 +85,11 @@ class frmMirt2 final : public QWidget {
 
  private:
   void ShowTexts(ChangedTexts changed);
-  void BindEvents();
   void LayOut(const DisplayModeLayout& mode);
   void ShowOptionsPanel(bool shown, int window_height);
   void ApplyMojiColr();
   void ApplyButtonColr();
   void ApplyBakColr();
-  void ApplyColour(ColourGroup group, Colour colour);
   void PickColour(Colour& variable, void (frmMirt2::*apply)());
   // Runs a handler's body; false when it failed. report: whether a failure is
   // reported.
@@ -108,7 +98,6 @@ class frmMirt2 final : public QWidget {
 
   WindowServices services_;
   StopwatchBank bank_;
-  ControlSet controls_;
   OuterGeometry geometry_;
   QTimer timer1_;
   CommonDialog cmn_dialog1_;
@@ -121,20 +110,6 @@ class frmMirt2 final : public QWidget {
   Colour button_colr_ = 0;
   Colour bak_colr_ = 0;
   long long caption_writes_ = 0;
-
-  std::array<QFrame*, kStopwatchCount> fram1_{};
-  std::array<CaptionLabel*, kStopwatchCount> lbl_jikan_{};
-  QFrame* fram2_ = nullptr;
-  QFrame* fram3_ = nullptr;
-  CaptionLabel* lbl_str_jikan_ = nullptr;
-  CaptionLabel* lbl_ima_jikan_ = nullptr;
-  FaceButton* cmb_al_str_ = nullptr;
-  QRadioButton* opt1_ = nullptr;
-  QRadioButton* opt5_ = nullptr;
-  QRadioButton* opt10_ = nullptr;
-  QCheckBox* chk1_ = nullptr;
-  FaceButton* cmd_copy_ = nullptr;
-  FaceButton* cmd_mae_ = nullptr;
 };
 
 }  // namespace mirt2

@@ -34,10 +34,10 @@ class TickWritesTest : public WindowTest {
     return writes;
   }
   void ExpectLabelsShowTheBank() {
-    EXPECT_EQ(Caption("lblImaJikan").toStdString(), window_.Bank().ImaJikanText());
-    EXPECT_EQ(Caption("lblStrJikan").toStdString(), window_.Bank().StrJikanText());
+    EXPECT_EQ(C().lblImaJikan->text().toStdString(), window_.Bank().ImaJikanText());
+    EXPECT_EQ(C().lblStrJikan->text().toStdString(), window_.Bank().StrJikanText());
     for (int i = 1; i <= kStopwatchCount; ++i) {
-      EXPECT_EQ(Caption("lblJikan", i).toStdString(), window_.Bank().JikanText(i)) << i;
+      EXPECT_EQ(lblJikan(i)->text().toStdString(), window_.Bank().JikanText(i)) << i;
     }
   }
 };
@@ -48,7 +48,7 @@ TEST_F(TickWritesTest, TenRunningStopwatchesSetElevenLabelsASecondAndNoneInBetwe
 
   // Before any start only the current time changes: one write a second.
   EXPECT_EQ(Run(nine - 2, 20), PerSecond(20, 1));
-  EXPECT_EQ(Caption("lblJikan", 10), "00:00:00");
+  EXPECT_EQ(lblJikan(10)->text(), "00:00:00");
 
   clock_.Set(nine);
   long long before = window_.CaptionWrites();
@@ -62,15 +62,15 @@ TEST_F(TickWritesTest, TenRunningStopwatchesSetElevenLabelsASecondAndNoneInBetwe
   const std::vector<long long> minute = Run(nine, 600);
   EXPECT_EQ(minute, PerSecond(600, 11));
   EXPECT_EQ(window_.CaptionWrites() - before, 60 * 11);
-  EXPECT_EQ(Caption("lblImaJikan"), "9:00:59");
-  for (int i = 1; i <= kStopwatchCount; ++i) EXPECT_EQ(Caption("lblJikan", i), "0:00:59") << i;
+  EXPECT_EQ(C().lblImaJikan->text(), "9:00:59");
+  for (int i = 1; i <= kStopwatchCount; ++i) EXPECT_EQ(lblJikan(i)->text(), "0:00:59") << i;
   ExpectLabelsShowTheBank();
 
   // Three stopped: their frozen texts are not set again.
   for (int i : {2, 5, 9}) window_.cmdStp_Click(i);
   EXPECT_EQ(Run(nine + 60, 100), PerSecond(100, 8));
-  EXPECT_EQ(Caption("lblJikan", 5), "0:00:59");
-  EXPECT_EQ(Caption("lblJikan", 6), "0:01:09");
+  EXPECT_EQ(lblJikan(5)->text(), "0:00:59");
+  EXPECT_EQ(lblJikan(6)->text(), "0:01:09");
   ExpectLabelsShowTheBank();
 
   // All stopped: only the clock.
@@ -87,11 +87,11 @@ TEST_F(TickWritesTest, ClockChangesAndRestartsSetOnlyTheTextsThatDiffer) {
   // An hour on and back within two ticks: both change every text.
   EXPECT_EQ(Run(Hms("10:00:03"), 1), std::vector<long long>{11});
   EXPECT_EQ(Run(Hms("9:00:03"), 1), std::vector<long long>{11});
-  EXPECT_EQ(Caption("lblJikan", 7), "0:00:03");
+  EXPECT_EQ(lblJikan(7)->text(), "0:00:03");
   // Ten stopwatches on one second, one started later: only that one differs.
   window_.cmdStr_Click(4);
   EXPECT_EQ(Run(Hms("9:00:03"), 1), std::vector<long long>{1}) << "0:00:00 for stopwatch 4";
-  EXPECT_EQ(Caption("lblJikan", 4), "0:00:00");
+  EXPECT_EQ(lblJikan(4)->text(), "0:00:00");
   ExpectLabelsShowTheBank();
 }
 

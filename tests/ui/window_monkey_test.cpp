@@ -19,12 +19,12 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "colour_groups.h"
-#include "control_table.h"
+#include "caption_label.h"
 #include "face_button.h"
 #include "qt_colour.h"
 #include "window_fixture.h"
@@ -36,11 +36,27 @@ using testing::WindowTest;
 
 constexpr long long kDay = 86400;
 
-struct GroupMember {
-  ControlRef ref;
-  QWidget* widget = nullptr;
-  QColor design;
+// A control as the design names it: "cmdStr", 3 for cmdStr(3); index 0 for a single control.
+struct Ref {
+  std::string name;
+  int index = 0;
 };
+
+Ref RefOf(const QObject& control) {
+  const std::string name = control.objectName().toStdString();
+  const auto open = name.find('(');
+  if (open == std::string::npos) return {name};
+  return {name.substr(0, open), std::stoi(name.substr(open + 1))};
+}
+
+struct GroupMember {
+  std::string name;
+  QWidget* widget = nullptr;
+  QColor design;  // as the window showed it before any colour was picked
+};
+
+using testing::Group;
+using testing::MembersOf;
 
 enum class Phase { kStopped, kArmed, kRunning };
 
@@ -59,28 +75,30 @@ class WindowMonkeyTest : public WindowTest {
 
   void SetUp() override {
     previous_handler = qInstallMessageHandler(QuietHandler);
-    for (const auto& [ref, widget] : window_.Controls().All()) {
+    std::vector<QWidget*> widgets = C().all;
+    widgets.push_back(&window_);
+    for (QWidget* widget : widgets) {
       auto* button = qobject_cast<QAbstractButton*>(widget);
       if (button == nullptr) continue;
+      const Ref ref = RefOf(*button);
       // Connected after the window's own handlers, so this sees each click
       // once it has been handled, whatever produced it: a click or a key.
-      QObject::connect(button, &QAbstractButton::clicked,
-                       [this, r = ref] { clicked_.push_back(r); });
+      QObject::connect(button, &QAbstractButton::clicked, [this, ref] { clicked_.push_back(ref); });
       if (ref.name != "cmdEnd") buttons_.push_back({ref, button});
     }
-    for (ColourGroup group : {ColourGroup::kMoji, ColourGroup::kButton, ColourGroup::kBak}) {
-      for (const ControlRef& ref : MembersOf(group)) {
-        const ControlRow* row = FindControl(ref);
-        ASSERT_NE(row, nullptr);
-        const auto design = group == ColourGroup::kMoji ? row->fore_color : row->back_color;
-        ASSERT_TRUE(design.has_value()) << ref.name;
-        members_[Slot(group)].push_back({ref, Control(ref.name, ref.index), ToQColor(*design)});
+    for (Group group : {Group::kMoji, Group::kButton, Group::kBak}) {
+      const std::set<std::string> names = MembersOf(group);
+      for (QWidget* widget : widgets) {
+        const std::string name = widget->objectName().toStdString();
+        if (!names.contains(name)) continue;
+        members_[Slot(group)].push_back({name, widget, Shown(group, *widget)});
       }
+      ASSERT_EQ(members_[Slot(group)].size(), names.size());
     }
     // Where the frames start is the load handler's to say, and its test's to check.
-    for (int i = 1; i <= kStopwatchCount; ++i) frames_.push_back(Control("fram1", i));
-    frames_.push_back(Control("fram2"));
-    frames_.push_back(Control("fram3"));
+    for (int i = 1; i <= kStopwatchCount; ++i) frames_.push_back(fram1(i));
+    frames_.push_back(C().fram2);
+    frames_.push_back(C().fram3);
     for (const QWidget* frame : frames_) {
       places_.push_back({frame->x() * 15, frame->y() * 15, !frame->isHidden()});
     }
@@ -92,7 +110,11 @@ class WindowMonkeyTest : public WindowTest {
 
   void TearDown() override { qInstallMessageHandler(previous_handler); }
 
-  static std::size_t Slot(ColourGroup group) { return static_cast<std::size_t>(group); }
+  static std::size_t Slot(Group group) { return static_cast<std::size_t>(group); }
+  static QColor Shown(Group group, const QWidget& widget) {
+    if (group == Group::kButton) return qobject_cast<const FaceButton*>(&widget)->Face();
+    return widget.palette().color(group == Group::kMoji ? QPalette::WindowText : QPalette::Window);
+  }
 
   int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
 
@@ -156,7 +178,7 @@ class WindowMonkeyTest : public WindowTest {
     picker_.Answer(answer);
   }
 
-  static bool IsColourButton(const ControlRef& ref) {
+  static bool IsColourButton(const Ref& ref) {
     return ref.name == "cmdMoji" || ref.name == "cmdButn" || ref.name == "cmdHaikei";
   }
 
@@ -170,7 +192,7 @@ class WindowMonkeyTest : public WindowTest {
     const auto& [ref, button] = buttons_[candidates[static_cast<std::size_t>(
         Pick(0, static_cast<int>(candidates.size()) - 1))]];
     if (IsColourButton(ref)) QueueAnswer();
-    Note("click " + std::string(ref.name) + "(" + std::to_string(ref.index) + ")");
+    Note("click " + button->objectName().toStdString());
     button->click();
   }
 
@@ -193,7 +215,7 @@ class WindowMonkeyTest : public WindowTest {
     if (focus == nullptr) focus = &window_;
     const bool presses =
         key.key == Qt::Key_Return || key.key == Qt::Key_Enter || key.key == Qt::Key_Space;
-    if (presses && focus == Control("cmdEnd")) key = kKeys[0];  // the exit waits for the end
+    if (presses && focus == C().cmdEnd) key = kKeys[0];  // the exit waits for the end
     for (const auto& [ref, button] : buttons_) {
       if (button == focus && IsColourButton(ref)) QueueAnswer();
     }
@@ -203,7 +225,7 @@ class WindowMonkeyTest : public WindowTest {
 
   // What each handled click should have done, from the click alone.
   void FollowClicks() {
-    for (const ControlRef& ref : clicked_) {
+    for (const Ref& ref : clicked_) {
       const std::string_view name = ref.name;
       if (name == "cmdStr") {
         runs_[static_cast<std::size_t>(ref.index - 1)] = Phase::kArmed;
@@ -230,8 +252,7 @@ class WindowMonkeyTest : public WindowTest {
           Fail("always-on-top did not reach the window stacking");
         }
         const char* caption = in_front_ ? "元へ" : "前へ";
-        if (qobject_cast<QAbstractButton*>(Control("cmdMae"))->text() !=
-            QString::fromUtf8(caption)) {
+        if (C().cmdMae->text() != QString::fromUtf8(caption)) {
           Fail("cmdMae does not announce its next action");
         }
       } else if (name == "cmdEnd") {
@@ -269,7 +290,7 @@ class WindowMonkeyTest : public WindowTest {
     for (int i = 1; i <= mode_; ++i) {
       if (i > 1) expected += "\r\n";
       if (numbered_) expected += std::to_string(i) + "\xEF\xBC\x8D";
-      expected += Caption("lblJikan", i).toStdString();
+      expected += lblJikan(i)->text().toStdString();
     }
     if (clipboard_.text_ != expected) {
       Fail("clipboard holds \"" + clipboard_.text_.value_or("(nothing)") + "\", want \"" +
@@ -277,7 +298,7 @@ class WindowMonkeyTest : public WindowTest {
     }
   }
 
-  void FollowColourPick(const ControlRef& ref) {
+  void FollowColourPick(const Ref& ref) {
     if (picker_.opened_on_.size() != ++openings_) return Fail("the colour picker did not open");
     if (picker_.opened_on_.back() != picker_colour_) {
       return Fail("the picker opened on another colour than the last one confirmed");
@@ -289,24 +310,24 @@ class WindowMonkeyTest : public WindowTest {
     }
     if (!answer) return;
     picker_colour_ = *answer;
-    const ColourGroup group = ref.name == "cmdMoji"   ? ColourGroup::kMoji
-                              : ref.name == "cmdButn" ? ColourGroup::kButton
-                                                      : ColourGroup::kBak;
+    const Group group = ref.name == "cmdMoji"   ? Group::kMoji
+                        : ref.name == "cmdButn" ? Group::kButton
+                                                : Group::kBak;
     chosen_[Slot(group)] = ToQColor(*answer);
   }
 
   void Check() {
     const StopwatchBank& bank = window_.Bank();
-    const auto label_shows = [this](const char* name, int index, const std::string& text) {
-      if (Caption(name, index) != QString::fromStdString(text)) {
-        Fail(std::string(name) + "(" + std::to_string(index) + ") shows \"" +
-             Caption(name, index).toStdString() + "\", the engine \"" + text + "\"");
+    const auto label_shows = [this](const CaptionLabel* label, const std::string& text) {
+      if (label->text() != QString::fromStdString(text)) {
+        Fail(label->objectName().toStdString() + " shows \"" + label->text().toStdString() +
+             "\", the engine \"" + text + "\"");
       }
     };
-    label_shows("lblStrJikan", 0, bank.StrJikanText());
-    label_shows("lblImaJikan", 0, bank.ImaJikanText());
+    label_shows(C().lblStrJikan, bank.StrJikanText());
+    label_shows(C().lblImaJikan, bank.ImaJikanText());
     for (int i = 1; i <= kStopwatchCount; ++i) {
-      label_shows("lblJikan", i, bank.JikanText(i));
+      label_shows(lblJikan(i), bank.JikanText(i));
       const Phase want = runs_[static_cast<std::size_t>(i - 1)];
       if (bank.SwithJ(i) && !bank.SwithT(i)) Fail("SwithJ without SwithT, " + std::to_string(i));
       if (bank.SwithT(i) != (want != Phase::kStopped) ||
@@ -345,19 +366,12 @@ class WindowMonkeyTest : public WindowTest {
       }
     }
 
-    for (ColourGroup group : {ColourGroup::kMoji, ColourGroup::kButton, ColourGroup::kBak}) {
+    for (Group group : {Group::kMoji, Group::kButton, Group::kBak}) {
       const std::optional<QColor>& chosen = chosen_[Slot(group)];
       for (const GroupMember& m : members_[Slot(group)]) {
-        QColor shown;
-        if (group == ColourGroup::kButton) {
-          shown = static_cast<const FaceButton*>(m.widget)->Face();
-        } else {
-          shown = m.widget->palette().color(group == ColourGroup::kMoji ? QPalette::WindowText
-                                                                        : QPalette::Window);
-        }
+        const QColor shown = Shown(group, *m.widget);
         if (shown != chosen.value_or(m.design)) {
-          Fail(std::string(m.ref.name) + "(" + std::to_string(m.ref.index) + ") shows " +
-               shown.name().toStdString() + ", its group " +
+          Fail(m.name + " shows " + shown.name().toStdString() + ", its group " +
                chosen.value_or(m.design).name().toStdString());
         }
       }
@@ -370,10 +384,10 @@ class WindowMonkeyTest : public WindowTest {
   std::string failure_;
   std::deque<std::string> recent_;
 
-  std::vector<std::pair<ControlRef, QAbstractButton*>> buttons_;
+  std::vector<std::pair<Ref, QAbstractButton*>> buttons_;
   std::vector<QWidget*> frames_;  // fram1(1) to fram1(10), fram2, fram3
   std::array<std::vector<GroupMember>, 3> members_;
-  std::vector<ControlRef> clicked_;
+  std::vector<Ref> clicked_;
 
   // What the actions so far should have produced, from the load handler's geometry on.
   struct Place {
@@ -425,7 +439,7 @@ TEST_F(WindowMonkeyTest, RandomClicksKeysAndTicksKeepTheWindowConsistent) {
   EXPECT_GT(stacking_.calls_.size(), 20U);
 
   // The exit button, last: it closes the window.
-  qobject_cast<QAbstractButton*>(Control("cmdEnd"))->click();
+  C().cmdEnd->click();
   EXPECT_FALSE(window_.isVisible()) << "seed " << kSeed;
 }
 

@@ -90,7 +90,6 @@ void frmMirt2::Form_Load() {
 
 void frmMirt2::ShowTexts(ChangedTexts changed) {
   // Only a changed text reaches its label, so a tick repaints only what changed.
-  caption_writes_ += changed.Count();
   if (changed.StrJikan()) lblStrJikan->SetCaption(ToQString(bank_.StrJikanText()));
   if (changed.ImaJikan()) lblImaJikan->SetCaption(ToQString(bank_.ImaJikanText()));
   for (int i = 1; i <= kStopwatchCount; ++i) {

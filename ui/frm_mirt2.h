@@ -70,8 +70,6 @@ class frmMirt2 final : public QWidget, private Controls {
   [[nodiscard]] Colour ButtonColr() const { return button_colr_; }
   [[nodiscard]] Colour BakColr() const { return bak_colr_; }
   [[nodiscard]] const CommonDialog& cmnDialog1() const { return cmn_dialog1_; }
-  // How many label captions the stopwatch texts have set so far.
-  [[nodiscard]] long long CaptionWrites() const { return caption_writes_; }
   // The display mode in force: the selected option button's count.
   [[nodiscard]] int DisplayMode() const;
   // chk1's Value: 0 unchecked, 1 checked, 2 grayed.
@@ -109,7 +107,6 @@ class frmMirt2 final : public QWidget, private Controls {
   Colour moji_colr_ = 0;
   Colour button_colr_ = 0;
   Colour bak_colr_ = 0;
-  long long caption_writes_ = 0;
 };
 
 }  // namespace mirt2

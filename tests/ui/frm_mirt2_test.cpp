@@ -168,6 +168,10 @@ struct ModeRow {
   int top, height, fram2_top, fram3_top;  // fram3_top 0: hidden, position kept
 };
 
+void PrintTo(const ModeRow& row, std::ostream* out) {
+  *out << "mode " << row.mode << (row.checked ? " with options" : "");
+}
+
 class ModeTableTest : public WindowTest, public ::testing::WithParamInterface<ModeRow> {};
 
 TEST_P(ModeTableTest, ChoosingAModeLaysOutTheWindowFromTheTable) {
@@ -199,7 +203,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, ModeTableTest,
                                            ModeRow{5, false, 3510, 3930, 2480, 0},
                                            ModeRow{5, true, 3510, 4350, 2480, 3430},
                                            ModeRow{10, false, 980, 6470, 5010, 0},
-                                           ModeRow{10, true, 980, 6890, 5010, 5970}));
+                                           ModeRow{10, true, 980, 6890, 5010, 5970}),
+                         [](const ::testing::TestParamInfo<ModeRow>& info) {
+                           return "Mode" + std::to_string(info.param.mode) +
+                                  (info.param.checked ? "WithOptions" : "");
+                         });
 
 TEST_F(WindowTest, CheckBoxMovesTheBottomEdgeWithoutDrift) {
   window_.show();

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QRadioButton>
 #include <initializer_list>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -16,6 +17,11 @@
 #include "scripted_clock.h"
 #include "scripted_services.h"
 #include "twips.h"
+
+// Failures print a QString as its text rather than as bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace mirt2::testing {
 

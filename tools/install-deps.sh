@@ -3,6 +3,8 @@
 # Asks apt only for what is missing, so a second run costs a dpkg query.
 #   tools/install-deps.sh            the native build (make test, make run)
 #   tools/install-deps.sh windows    the Windows cross build (make windows)
+# For the Windows build it also lets apt fetch Debian's Qt sources, which
+# tools/build-qt-mingw.sh cross-builds.
 set -euo pipefail
 
 native=(
@@ -35,6 +37,15 @@ windows=(
   googletest
   # runs the cross-built tests; 64-bit only, without Wine's 32-bit half
   wine64
+  # Qt from Debian's sources: apt-get source unpacks them, the host's Qt tools
+  # (moc, rcc, uic) build them and the program
+  dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+  # the end-to-end tests of mirt2.exe: an X server, a window manager, tools to
+  # drive them, the Japanese face that the program asks for by name, and
+  # ImageMagick to read the pixels of a label
+  xvfb xauth openbox xdotool xclip x11-utils fonts-ipafont-gothic imagemagick
+  # the portable zip and the installer, and their test
+  zip unzip nsis
 )
 
 packages=()
@@ -44,19 +55,67 @@ case "${1:-native}" in
   *) echo "usage: $0 [native|windows]" >&2; exit 2 ;;
 esac
 
+as_root() {
+  if ((EUID == 0)); then
+    "$@"
+  else
+    command -v sudo >/dev/null || { echo "Need root or sudo to run: $*" >&2; exit 1; }
+    sudo "$@"
+  fi
+}
+
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
   [[ "$status" == installed ]] || missing+=("$p")
 done
-((${#missing[@]} == 0)) && exit 0
-
-echo "Installing: ${missing[*]}"
-sudo=()
-if ((EUID != 0)); then
-  command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
-  sudo=(sudo)
+if ((${#missing[@]} > 0)); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -qq
+  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# `apt-get source qt6-base` needs a deb-src entry beside the deb one that
+# serves the host's Qt. Where there is none, one is added for the same mirror
+# and suites, copied from the entries (deb822 or one-line) that name that mirror.
+add_deb_src() {
+  local mirrors stanzas lines f mirror
+  mirrors=$(apt-cache policy qt6-base-dev | awk '$1 ~ /^[0-9]+$/ && $2 ~ /:\/\// { print $2 }' | sort -u)
+  stanzas=$(for f in /etc/apt/sources.list.d/*.sources; do
+    [[ -f $f && $f != */mirt2-deb-src.sources ]] || continue
+    awk -v mirrors="$mirrors" '
+      BEGIN { n = split(mirrors, m, "\n"); for (i = 1; i <= n; i++) want[m[i]] = 1 }
+      function flush() {
+        if (stanza != "" && hit && !has_src) {
+          sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src", stanza)
+          sub(/^\n/, "", stanza)
+          printf "%s\n\n", stanza
+        }
+        stanza = ""; hit = 0; has_src = 0
+      }
+      /^[ \t]*$/ { flush(); next }
+      { stanza = stanza (stanza == "" ? "" : "\n") $0 }
+      /^Types:/ && /deb-src/ { has_src = 1 }
+      /^URIs:/ { for (i = 2; i <= NF; i++) if ($i in want) hit = 1 }
+      END { flush() }' "$f"
+  done)
+  lines=$(for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [[ -f $f && $f != */mirt2-deb-src.list ]] || continue
+    for mirror in $mirrors; do
+      grep -E "^deb[[:space:]]+(\[[^]]*\][[:space:]]+)?${mirror//./\\.}/?[[:space:]]" "$f" |
+        sed 's/^deb/deb-src/' || true
+    done
+  done)
+  if [[ -z "$stanzas$lines" ]]; then
+    echo "No apt source for qt6-base-dev ($mirrors) to copy as deb-src" >&2
+    exit 1
+  fi
+  echo "Adding deb-src entries for $mirrors under /etc/apt/sources.list.d/mirt2-deb-src.*"
+  [[ -z "$stanzas" ]] || printf '%s\n' "$stanzas" | as_root tee /etc/apt/sources.list.d/mirt2-deb-src.sources >/dev/null
+  [[ -z "$lines" ]] || printf '%s\n' "$lines" | as_root tee /etc/apt/sources.list.d/mirt2-deb-src.list >/dev/null
+  as_root apt-get update -qq
+}
+if [[ "${1:-native}" == windows ]] && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package:'; then
+  add_deb_src
+fi

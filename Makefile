@@ -1,11 +1,13 @@
 # The front door: `make test` and `make run` install what is missing,
 # configure, build and go. PRESET=asan builds and tests with sanitizers.
-# `make windows` cross-builds the Qt-free parts for Windows and tests them
-# under Wine.
+# `make windows` cross-builds the whole program for 64-bit Windows and runs
+# every test under Wine: the unit and widget tests and the program on an X
+# server. Qt for MinGW is built from Debian's sources once per machine
+# (tools/build-qt-mingw.sh, cached under ~/.cache/mirt2).
 PRESET ?= default
 BUILD = build/$(PRESET)
 
-.PHONY: all deps configure build test bench run lint package windows clean
+.PHONY: all deps configure build test bench run lint package windows windows-build clean
 
 all: build
 
@@ -38,10 +40,18 @@ package: override PRESET = default
 package: build
 	cd $(BUILD) && cpack
 
-windows:
+WINDOWS_BUILD = build/windows-cross
+
+# Configures afresh whenever the Qt it was configured with is not the cached one.
+windows-build:
 	@tools/install-deps.sh windows
-	@test -f build/windows-cross/build.ninja || cmake --preset windows-cross
+	@qt=$$(tools/build-qt-mingw.sh) && \
+	if [ ! -f $(WINDOWS_BUILD)/build.ninja ] || [ "$$(cat $(WINDOWS_BUILD)/qt-prefix 2>/dev/null)" != "$$qt" ]; then \
+	  MIRT2_QT_MINGW=$$qt cmake --preset windows-cross --fresh && echo "$$qt" >$(WINDOWS_BUILD)/qt-prefix; \
+	fi
 	cmake --build --preset windows-cross
+
+windows: windows-build
 	ctest --preset windows-cross
 
 clean:

@@ -123,10 +123,13 @@ band_differs_from() {
   [[ "$(band_digest "$WID")" != "$1" ]]
 }
 
+# Within a few pixels: under Wine the outer size also carries the difference
+# between Wine's idea of the frame and the window manager's (two pixels with
+# openbox); the end-to-end tests check the size itself.
 outer_height_is() {
   local geometry
   read -r -a geometry < <(outer_geometry "$WID") || return 1
-  ((geometry[3] >= $1 - 1 && geometry[3] <= $1 + 1))
+  ((geometry[3] >= $1 - 4 && geometry[3] <= $1 + 4))
 }
 
 ten_running_mirt2() {

@@ -41,9 +41,9 @@ windows=(
   # (moc, rcc, uic) build them and the program
   dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   # the end-to-end tests of mirt2.exe: an X server, a window manager, tools to
-  # drive them, the Japanese face that the program asks for by name, and
-  # ImageMagick to read the pixels of a label
-  xvfb xauth openbox xdotool xclip x11-utils fonts-ipafont-gothic imagemagick
+  # drive them, the Japanese face that the program asks for by name,
+  # ImageMagick to read the pixels of a label and libfaketime to set the clock
+  xvfb xauth openbox xdotool xclip x11-utils fonts-ipafont-gothic imagemagick libfaketime
   # the portable zip and the installer, and their test
   zip unzip nsis
 )

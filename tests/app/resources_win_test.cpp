@@ -154,5 +154,28 @@ TEST(ResourcesTest, IconHoldsTheSizesWindowsAsksFor) {
   }
 }
 
+bool UnderWine() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+TEST(ResourcesTest, WindowsRunsTheProgramAsItsManifestAsks) {
+  // The narrow-character APIs, Qt's and the C runtime's, speak UTF-8.
+  EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
+  if (UnderWine()) {
+    GTEST_SKIP() << "Wine gives its configured Windows version to every program and takes "
+                    "every program for per-monitor DPI aware";
+  }
+  // Windows 10 and 11 give their own version only to a program that declares them.
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof version;
+#ifdef _MSC_VER
+#pragma warning(suppress : 4996)  // deprecated for this very reason
+#endif
+  ASSERT_TRUE(GetVersionExW(&version));
+  EXPECT_EQ(version.dwMajorVersion, 10u);
+  EXPECT_TRUE(AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(),
+                                           DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2));
+}
+
 }  // namespace
 }  // namespace mirt2

@@ -1,13 +1,15 @@
 # The front door: `make test` and `make run` install what is missing,
 # configure, build and go. PRESET=asan builds and tests with sanitizers.
 # `make windows` cross-builds the whole program for 64-bit Windows and runs
-# every test under Wine: the unit and widget tests and the program on an X
-# server. Qt for MinGW is built from Debian's sources once per machine
-# (tools/build-qt-mingw.sh, cached under ~/.cache/mirt2).
+# every test under Wine: the unit and widget tests, the program on an X
+# server, and its installer. Qt for MinGW is built from Debian's sources once
+# per machine (tools/build-qt-mingw.sh, cached under ~/.cache/mirt2).
+# `make windows-dist` makes only what a Windows user downloads, the portable
+# zip and the installer (build/windows-cross/dist), and tests the installer.
 PRESET ?= default
 BUILD = build/$(PRESET)
 
-.PHONY: all deps configure build test bench run lint package windows windows-build clean
+.PHONY: all deps configure build test bench run lint package windows windows-build windows-dist clean
 
 all: build
 
@@ -53,6 +55,9 @@ windows-build:
 
 windows: windows-build
 	ctest --preset windows-cross
+
+windows-dist: windows-build
+	ctest --preset windows-cross -L dist
 
 clean:
 	rm -rf build

@@ -1,7 +1,9 @@
 # What a Windows user runs, laid out by `cmake --install` as one folder that
 # runs from anywhere: the program, the Qt DLLs, the windows platform plugin and
 # the native style in the subfolders where Qt looks beside the program, Qt's
-# Japanese texts (the colour dialog) and, with MinGW, the C++ runtime.
+# Japanese texts (the colour dialog) and, with MinGW, the C++ runtime. The
+# portable zip and the installer are made from this folder
+# (tools/windows-dist.sh).
 find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets)
 
 install(TARGETS mirt2 RUNTIME DESTINATION .)
@@ -25,3 +27,11 @@ if(NOT MIRT2_QT_JAPANESE_QM)
 endif()
 install(FILES ${MIRT2_QT_JAPANESE_QM} DESTINATION translations)
 
+# `make windows-dist`: the portable zip and the installer, in dist/ of the build.
+set(MIRT2_PUBLISHER "mirt2 maintainers" CACHE STRING
+  "The publisher that Windows shows for the installed program")
+add_custom_target(windows-dist
+  COMMAND ${PROJECT_SOURCE_DIR}/tools/windows-dist.sh ${CMAKE_BINARY_DIR}
+  DEPENDS mirt2
+  COMMENT "Making the portable zip and the installer"
+  VERBATIM)

@@ -6,10 +6,12 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "command_line.h"
 #include "frm_mirt2.h"
 #include "regional_time_format.h"
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> status = mirt2::SettleCommandLine(argc, argv)) return *status;
   // The application name becomes the class of the window's WM_CLASS on X11, which docks match
   // against the desktop entry's StartupWMClass; the desktop file name is the entry itself
   // (Wayland's app id). Both must stay in step with app/mirt2.desktop.

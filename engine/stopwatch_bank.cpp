@@ -44,8 +44,9 @@ ChangedTexts StopwatchBank::StartOne(int i) {
   ChangedTexts changed;
   // The start time of day belongs to the run as a whole: only a start made
   // while nothing runs begins a new one.
-  if (!AnyRunning() && Assign(str_jikan_text_, regional_.Format(clock_.Time()))) {
-    changed.MarkStrJikan();
+  if (!AnyRunning()) {
+    if (Assign(str_jikan_text_, regional_.Format(clock_.Time()))) changed.MarkStrJikan();
+    start_time_set_ = true;
   }
   swith_t_[slot] = true;
   swith_j_[slot] = true;
@@ -62,6 +63,7 @@ ChangedTexts StopwatchBank::StopOne(int i) {
 ChangedTexts StopwatchBank::StartAll() {
   ChangedTexts changed;
   if (Assign(str_jikan_text_, regional_.Format(clock_.Time()))) changed.MarkStrJikan();
+  start_time_set_ = true;
   for (int i = 1; i <= kStopwatchCount; ++i) {
     if (Assign(jikan_text_[Slot(i)], kZeroText)) changed.MarkJikan(i);
   }
@@ -86,6 +88,7 @@ ChangedTexts StopwatchBank::Halt(bool reset) {
   ChangedTexts changed;
   if (reset) {
     if (Assign(str_jikan_text_, kZeroText)) changed.MarkStrJikan();
+    start_time_set_ = false;
     for (int i = 1; i <= kStopwatchCount; ++i) {
       if (Assign(jikan_text_[Slot(i)], kZeroText)) changed.MarkJikan(i);
     }
@@ -125,7 +128,7 @@ ChangedTexts StopwatchBank::Tick() {
     str_days_[s] = start < reading - kMidnightJump ? -1 : 0;
   }
 
-  if (str_jikan_text_ == kZeroText) {
+  if (!start_time_set_) {
     for (int i = 1; i <= kStopwatchCount; ++i) {
       if (Assign(jikan_text_[Slot(i)], kZeroText)) changed.MarkJikan(i);
     }

@@ -13,7 +13,6 @@ namespace mirt2 {
 
 inline constexpr int kStopwatchCount = 10;
 // The initial text of the twelve time labels, and what start-all and reset write.
-// The start-time text equal to it means that no start time is set.
 inline constexpr std::string_view kZeroText = "00:00:00";
 
 // The ten stopwatches of the window: their flags, start times and the texts
@@ -69,6 +68,11 @@ class StopwatchBank {
   // The previous tick's current time of day, to see a midnight pass.
   std::optional<int> last_now_;
 
+  // Whether a start has set the start time of day since start-up or the last
+  // reset. Until one has, every tick holds the elapsed texts at the zero text.
+  // Kept apart from the text, which reads "00:00:00" too after a start at
+  // midnight under a two-digit hour.
+  bool start_time_set_ = false;
   std::string str_jikan_text_;
   std::string ima_jikan_text_;
   std::array<std::string, kStopwatchCount> jikan_text_;

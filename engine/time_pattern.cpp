@@ -162,51 +162,87 @@ std::string_view TimePattern::Designator(Field field, bool pm) const {
   return field == Field::kAmPmShort ? FirstCharacter(whole) : std::string_view(whole);
 }
 
-// Readable means that every text the pattern makes names exactly one second of
-// the day: hours, minutes and seconds are all present, a 12-hour clock has
-// distinct AM and PM designators, and no two numbers run together in a way
-// whose widths cannot be told apart.
+// How the texts of one designator choice (AM or PM) fall apart. Number fields
+// write digits and nothing else does, so a text splits one way only into runs
+// of digits and the text between them; fields with nothing or only empty
+// designators between them share a run. The text between runs is the same in
+// every text of the choice.
+struct TimePattern::Shape {
+  // Before the first run, between runs, after the last.
+  std::vector<std::string> gaps;
+  // The run of each number field, in order.
+  std::vector<std::size_t> run_of;
+  friend bool operator==(const Shape&, const Shape&) = default;
+};
+
+// nullopt when a text of the choice cannot be split back into its fields: a
+// literal or designator with a digit, or a run with two fields of one or two
+// digits ("105" may be 1 and 05 or 10 and 5). A run's other fields have two
+// digits each, so its length tells the width of its one variable field.
+std::optional<TimePattern::Shape> TimePattern::ShapeOf(bool pm) const {
+  Shape shape{{""}, {}};
+  bool in_run = false;
+  int variable_in_run = 0;
+  for (const Piece& piece : pieces_) {
+    std::string_view text;
+    switch (piece.field) {
+      case Field::kLiteral:
+        text = piece.literal;
+        break;
+      case Field::kAmPmShort:
+      case Field::kAmPm:
+        text = Designator(piece.field, pm);
+        break;
+      default: {
+        const bool variable = piece.field == Field::kHour24 || piece.field == Field::kHour12 ||
+                              piece.field == Field::kMinute || piece.field == Field::kSecond;
+        if (!in_run) variable_in_run = 0;
+        in_run = true;
+        if (variable && ++variable_in_run > 1) return std::nullopt;
+        shape.run_of.push_back(shape.gaps.size() - 1);
+        continue;
+      }
+    }
+    if (std::any_of(text.begin(), text.end(), IsDigit)) return std::nullopt;
+    if (text.empty()) continue;
+    if (in_run) shape.gaps.emplace_back();
+    in_run = false;
+    shape.gaps.back() += text;
+  }
+  if (in_run) shape.gaps.emplace_back();
+  return shape;
+}
+
+// Readable means that no two seconds of the day make the same text, so that
+// reading a text back finds the one second that made it: hours, minutes and
+// seconds are all present, each designator choice splits back into its fields,
+// and an AM text never equals a PM text. The latter holds when the text
+// between the digit runs differs between AM and PM, or when both choices have
+// one shape and a 24-hour field writes the hour.
 bool TimePattern::Readable() const {
-  bool hour = false;
+  bool hour24 = false;
   bool hour12 = false;
   bool minute = false;
   bool second = false;
-  bool am_pm_distinct = false;
-  bool am_pm_seen = false;
-  int variable_in_run = 0;
   std::size_t longest = 0;
   for (const Piece& piece : pieces_) {
-    longest +=
-        piece.field == Field::kLiteral ? piece.literal.size()
-        : piece.field == Field::kAmPm || piece.field == Field::kAmPmShort
-            ? std::max(Designator(piece.field, false).size(), Designator(piece.field, true).size())
-            : 2;
     switch (piece.field) {
       case Field::kLiteral:
-        if (std::any_of(piece.literal.begin(), piece.literal.end(), IsDigit)) return false;
-        variable_in_run = 0;
+        longest += piece.literal.size();
         continue;
       case Field::kAmPmShort:
-      case Field::kAmPm: {
-        const std::string_view am = Designator(piece.field, false);
-        const std::string_view pm = Designator(piece.field, true);
-        if (std::any_of(am.begin(), am.end(), IsDigit) ||
-            std::any_of(pm.begin(), pm.end(), IsDigit)) {
-          return false;
-        }
-        const bool distinct = !am.empty() && !pm.empty() && am != pm;
-        am_pm_distinct = am_pm_seen ? am_pm_distinct && distinct : distinct;
-        am_pm_seen = true;
-        variable_in_run = 0;
+      case Field::kAmPm:
+        // At least one: the 24-hour form may put a space in its place.
+        longest += std::max({Designator(piece.field, false).size(),
+                             Designator(piece.field, true).size(), std::size_t{1}});
         continue;
-      }
+      case Field::kHour24:
+      case Field::kHour24Padded:
+        hour24 = true;
+        break;
       case Field::kHour12:
       case Field::kHour12Padded:
         hour12 = true;
-        [[fallthrough]];
-      case Field::kHour24:
-      case Field::kHour24Padded:
-        hour = true;
         break;
       case Field::kMinute:
       case Field::kMinutePadded:
@@ -217,60 +253,65 @@ bool TimePattern::Readable() const {
         second = true;
         break;
     }
-    const bool variable = piece.field == Field::kHour24 || piece.field == Field::kHour12 ||
-                          piece.field == Field::kMinute || piece.field == Field::kSecond;
-    if (variable && ++variable_in_run > 1) return false;
+    longest += 2;
   }
-  if (!hour || !minute || !second || longest > FormattedTime::kCapacity) return false;
-  return !hour12 || (am_pm_seen && am_pm_distinct);
+  if (!(hour24 || hour12) || !minute || !second || longest > FormattedTime::kCapacity) {
+    return false;
+  }
+  const std::optional<Shape> am = ShapeOf(false);
+  const std::optional<Shape> pm = ShapeOf(true);
+  if (!am || !pm) return false;
+  if (am->gaps != pm->gaps) return true;
+  return hour24 && *am == *pm;
 }
 
+// Designators go with the spaces beside them. Where one stood between spaces,
+// or alone between two numbers, one space stays, so that neither "h tt mm" nor
+// "httmm" runs its numbers together.
 TimePattern TimePattern::TwentyFourHourForm() const {
-  std::vector<Piece> pieces = pieces_;
-  for (Piece& piece : pieces) {
-    if (piece.field == Field::kHour12) piece.field = Field::kHour24;
-    if (piece.field == Field::kHour12Padded) piece.field = Field::kHour24Padded;
-  }
-
-  std::vector<Piece> kept;
-  for (std::size_t k = 0; k < pieces.size(); ++k) {
-    if (pieces[k].field != Field::kAmPm && pieces[k].field != Field::kAmPmShort) {
-      kept.push_back(pieces[k]);
-      continue;
-    }
-    bool spaced_before = false;
-    if (!kept.empty() && kept.back().field == Field::kLiteral) {
-      std::string& before = kept.back().literal;
-      while (std::size_t n = TrailingSpace(before)) {
-        before.resize(before.size() - n);
-        spaced_before = true;
-      }
-      if (before.empty()) kept.pop_back();
-    }
-    if (k + 1 < pieces.size() && pieces[k + 1].field == Field::kLiteral) {
-      std::string& after = pieces[k + 1].literal;
-      std::size_t cut = 0;
-      while (std::size_t n = LeadingSpace(std::string_view(after).substr(cut))) cut += n;
-      after.erase(0, cut);
-      // A designator between two fields keeps one space where it had spaces on
-      // both sides, so that "h tt mm" does not run its numbers together.
-      const bool between = !kept.empty() && (!after.empty() || k + 2 < pieces.size());
-      if (spaced_before && cut > 0 && between) after.insert(0, " ");
-    }
-  }
-
   TimePattern result;
   result.am_ = am_;
   result.pm_ = pm_;
-  for (Piece& piece : kept) {
-    if (piece.field == Field::kLiteral) {
+  std::vector<Piece>& out = result.pieces_;
+  bool dropped = false;
+  bool spaced_before = false;
+  bool spaced_after = false;
+  for (Piece piece : pieces_) {
+    if (piece.field == Field::kAmPm || piece.field == Field::kAmPmShort) {
+      if (!dropped && !out.empty() && out.back().field == Field::kLiteral) {
+        std::string& before = out.back().literal;
+        while (std::size_t n = TrailingSpace(before)) {
+          before.resize(before.size() - n);
+          spaced_before = true;
+        }
+        if (before.empty()) out.pop_back();
+      }
+      dropped = true;
+      continue;
+    }
+    if (piece.field == Field::kHour12) piece.field = Field::kHour24;
+    if (piece.field == Field::kHour12Padded) piece.field = Field::kHour24Padded;
+    if (dropped && piece.field == Field::kLiteral) {
+      std::size_t cut = 0;
+      while (std::size_t n = LeadingSpace(std::string_view(piece.literal).substr(cut))) cut += n;
+      piece.literal.erase(0, cut);
+      spaced_after = spaced_after || cut > 0;
       if (piece.literal.empty()) continue;
-      if (!result.pieces_.empty() && result.pieces_.back().field == Field::kLiteral) {
-        result.pieces_.back().literal += piece.literal;
-        continue;
+    }
+    if (dropped && !out.empty()) {
+      const bool between_numbers =
+          out.back().field != Field::kLiteral && piece.field != Field::kLiteral;
+      if ((spaced_before && spaced_after) || between_numbers) {
+        if (out.back().field != Field::kLiteral) out.push_back({});
+        out.back().literal += ' ';
       }
     }
-    result.pieces_.push_back(std::move(piece));
+    dropped = spaced_before = spaced_after = false;
+    if (piece.field == Field::kLiteral && !out.empty() && out.back().field == Field::kLiteral) {
+      out.back().literal += piece.literal;
+      continue;
+    }
+    out.push_back(std::move(piece));
   }
   return result;
 }

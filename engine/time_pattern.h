@@ -28,7 +28,7 @@ class FormattedTime {
 //
 // Only patterns whose texts read back to the value that made them, and fit a
 // FormattedTime, are accepted, since the tick reads the current time back from
-// its own text.
+// its own text. The 24-hour form of an accepted pattern reads back too.
 class TimePattern {
  public:
   // The Japanese default long time format, used where the platform offers none.
@@ -77,10 +77,12 @@ class TimePattern {
     friend bool operator==(const Piece&, const Piece&) = default;
   };
   struct Reading;
+  struct Shape;
 
   TimePattern() = default;
   static std::optional<std::vector<Piece>> Tokenize(std::string_view pattern);
   [[nodiscard]] bool Readable() const;
+  [[nodiscard]] std::optional<Shape> ShapeOf(bool pm) const;
   [[nodiscard]] std::string_view Designator(Field field, bool pm) const;
   bool Match(std::size_t index, std::string_view rest, Reading reading, std::string_view whole,
              int& value) const;

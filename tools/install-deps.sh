@@ -14,15 +14,18 @@ native=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # regional time format on Linux
   libicu-dev
-  # the window, and a Japanese gothic face so that its captions render
-  qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
+  # the window; a Japanese gothic face for its captions, and a face with Hangul and both
+  # Chinese scripts for Korean and Chinese times and dialogs (1.6 MB)
+  qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-wqy-microhei
   # static analysis
   clang-tidy cppcheck
   # end-to-end tests: a real X server, a window manager, and tools to drive it
   xvfb xauth openbox xdotool xclip x11-utils
-  # the installed-program test: closing a window as a window manager does, and checking
-  # the desktop entry
-  libxcb1-dev desktop-file-utils
+  # the screen-reader test: a session bus, the accessibility bus, and AT-SPI for Python
+  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  # the installed-program test: closing a window as a window manager does, checking the
+  # desktop entry and the manual page
+  libxcb1-dev desktop-file-utils man-db
   # `make package`: dpkg-shlibdeps works out the package's library dependencies
   dpkg-dev
   # desktop benchmark: xwd reads back what the window shows
@@ -55,13 +58,33 @@ case "${1:-native}" in
   *) echo "usage: $0 [native|windows]" >&2; exit 2 ;;
 esac
 
+sudo=()
+if ((EUID != 0)) && command -v sudo >/dev/null; then
+  sudo=(sudo)
+fi
 as_root() {
-  if ((EUID == 0)); then
-    "$@"
-  else
-    command -v sudo >/dev/null || { echo "Need root or sudo to run: $*" >&2; exit 1; }
-    sudo "$@"
+  if ((EUID != 0 && ${#sudo[@]} == 0)); then
+    echo "Need root or sudo to run: $*" >&2
+    exit 1
   fi
+  "${sudo[@]}" "$@"
+}
+
+# Several developers may install at once. apt-get install waits for the dpkg lock itself;
+# apt-get update has no such wait for the package lists' lock, so it tries again.
+readonly lock_wait_s=600
+update_errors=$(mktemp)
+trap 'rm -f "$update_errors"' EXIT
+apt_update() {
+  local deadline=$((SECONDS + lock_wait_s))
+  until as_root env LC_ALL=C.UTF-8 apt-get -o DPkg::Lock::Timeout=$lock_wait_s update -qq \
+    2>"$update_errors"; do
+    if ! grep -q 'Could not get lock' "$update_errors" || ((SECONDS >= deadline)); then
+      cat "$update_errors" >&2
+      exit 1
+    fi
+    sleep 3
+  done
 }
 
 missing=()
@@ -72,8 +95,9 @@ done
 if ((${#missing[@]} > 0)); then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  as_root apt-get update -qq
-  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt_update
+  as_root apt-get -o DPkg::Lock::Timeout=$lock_wait_s install -y -qq --no-install-recommends \
+    "${missing[@]}"
 fi
 
 # `apt-get source qt6-base` needs a deb-src entry beside the deb one that
@@ -114,7 +138,7 @@ add_deb_src() {
   echo "Adding deb-src entries for $mirrors under /etc/apt/sources.list.d/mirt2-deb-src.*"
   [[ -z "$stanzas" ]] || printf '%s\n' "$stanzas" | as_root tee /etc/apt/sources.list.d/mirt2-deb-src.sources >/dev/null
   [[ -z "$lines" ]] || printf '%s\n' "$lines" | as_root tee /etc/apt/sources.list.d/mirt2-deb-src.list >/dev/null
-  as_root apt-get update -qq
+  apt_update
 }
 if [[ "${1:-native}" == windows ]] && ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package:'; then
   add_deb_src

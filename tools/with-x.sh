@@ -5,10 +5,10 @@
 #
 # Starts Xvfb (1280x1024x24) on a display number the server picks itself, so
 # that several runs at once never collide, then openbox with its default
-# configuration, exports DISPLAY and XAUTHORITY, runs the command and returns
-# its exit status. The server and the window manager are torn down however
-# the command ends. Works as root, without a terminal, stdin or a desktop
-# session.
+# configuration, waits until openbox handles events, exports DISPLAY and
+# XAUTHORITY, runs the command and returns its exit status. The server and
+# the window manager are torn down however the command ends. Works as root,
+# without a terminal, stdin or a desktop session.
 #
 # The command also gets WITH_X_SERVER_PID, the server's process id, so that it
 # can count what drawing its windows costs the server.
@@ -27,7 +27,7 @@ die() {
 (($# > 0)) || die "usage: with-x.sh COMMAND [ARG...]"
 
 missing=()
-for tool in Xvfb xauth openbox xdpyinfo xprop mcookie; do
+for tool in Xvfb xauth openbox xdpyinfo mcookie; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
 ((${#missing[@]} == 0)) ||
@@ -131,24 +131,24 @@ wm_home="$scratch/openbox-home"
 mkdir -p "$wm_home"/{config,cache,data,runtime}
 chmod 700 "$wm_home/runtime"
 wm_log=$(log_of openbox)
+# openbox claims the screen (and sets _NET_SUPPORTING_WM_CHECK) seconds
+# before it handles events: first it loads its theme and fonts. Events that
+# reach it meanwhile are read into Xlib's queue, which its main loop does not
+# look at until the next event arrives on the connection. A window mapped
+# then stays unmapped on a server where nothing else happens. openbox runs
+# its --startup command just before it enters that loop, so the command
+# under test waits for that one.
+wm_ready="$scratch/openbox-ready"
 env -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER LC_ALL=C.UTF-8 \
   HOME="$wm_home" XDG_RUNTIME_DIR="$wm_home/runtime" \
   XDG_CONFIG_HOME="$wm_home/config" XDG_CACHE_HOME="$wm_home/cache" \
   XDG_DATA_HOME="$wm_home/data" \
-  openbox --sm-disable </dev/null >"$wm_log" 2>&1 &
+  openbox --sm-disable --startup "touch $(printf '%q' "$wm_ready")" \
+  </dev/null >"$wm_log" 2>&1 &
 wm_pid=$!
 
-wm_is_managing() {
-  # The check window is set once openbox owns the screen; reading its name
-  # back proves that the property is not a stale one left by someone else.
-  local root check
-  root=$(xprop -root -notype 32x ' $0' _NET_SUPPORTING_WM_CHECK 2>/dev/null) || return 1
-  check=${root##* }
-  [[ "$check" == 0x* ]] || return 1
-  xprop -id "$check" -notype _NET_WM_NAME 2>/dev/null | grep -q '"Openbox"'
-}
-
-await "$wm_pid" openbox "manage $DISPLAY" wm_is_managing
+wm_is_ready() { [[ -e "$wm_ready" ]]; }
+await "$wm_pid" openbox "start up on $DISPLAY" wm_is_ready
 
 # Tools and programs under test need a runtime directory; as root without a
 # login session there is none.

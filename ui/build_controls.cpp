@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "caption_label.h"
+#include "control_accessibles.h"
 #include "face_button.h"
 #include "qt_colour.h"
 #include "qt_text.h"
@@ -116,6 +117,8 @@ QFont DesignFont(const FontStyle& row, const QFont& base) {
 }
 
 ControlSet BuildControls(QWidget& window, std::span<const ControlRow> table) {
+  // Before any control exists: Qt keeps the first interface it makes for a control.
+  InstallControlAccessibles();
   ControlSet controls;
   std::vector<const ControlRow*> focus_order;
   for (const ControlRow& row : table) {

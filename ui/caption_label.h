@@ -8,8 +8,7 @@ namespace mirt2 {
 // where the face on this system draws the caption wider than the design
 // allowed for ("00:00:00" in a fallback font), the label widens about its
 // alignment point instead, which a transparent label shows as the same text,
-// only whole. Once the label has an accessible name, a screen reader reads its caption
-// as the label's value.
+// only whole. Screen readers read it through caption_label_accessible.h.
 //
 // A label whose window is not shown yet measures its caption once the event
 // loop runs, before the first paint: measuring loads the caption's font, and

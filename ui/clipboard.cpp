@@ -21,7 +21,15 @@ void SystemClipboard::Clear() {
 }
 
 void SystemClipboard::SetText(const std::string& text) {
-  TheClipboard().setText(ToQString(text), QClipboard::Clipboard);
+  QClipboard& clipboard = TheClipboard();
+  const QString wanted = ToQString(text);
+  clipboard.setText(wanted, QClipboard::Clipboard);
+  // Qt returns no error: on Windows a clipboard that another program holds
+  // open keeps its old text. Reading back tells, line ends aside, which a
+  // platform may convert.
+  if (clipboard.text(QClipboard::Clipboard).remove(u'\r') != QString(wanted).remove(u'\r')) {
+    throw std::runtime_error("the clipboard did not take the text");
+  }
 }
 
 }  // namespace mirt2

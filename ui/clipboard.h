@@ -10,7 +10,8 @@ class Clipboard {
   virtual ~Clipboard() = default;
   // Empties the clipboard of every format.
   virtual void Clear() = 0;
-  // Puts UTF-8 text on it as plain text.
+  // Puts UTF-8 text on it as plain text; throws when the clipboard did not
+  // take it.
   virtual void SetText(const std::string& text) = 0;
 };
 

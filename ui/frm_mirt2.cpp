@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <cstdio>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -21,6 +20,7 @@
 #include "qt_colour.h"
 #include "qt_text.h"
 #include "startup_plan.h"
+#include "tab_stops.h"
 #include "twips.h"
 
 namespace mirt2 {
@@ -88,14 +88,16 @@ frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, 
 frmMirt2::~frmMirt2() = default;
 
 template <class Body>
-void frmMirt2::Run(const char* handler, Body&& body) {
+bool frmMirt2::Run(const char* handler, Body&& body, bool report) {
   try {
     body();
+    return true;
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "mirt2: %s: %s\n", handler, error.what());
+    if (report) failures_.Report(handler, error.what());
   } catch (...) {
-    std::fprintf(stderr, "mirt2: %s: unknown error\n", handler);
+    if (report) failures_.Report(handler, "unknown error");
   }
+  return false;
 }
 
 void frmMirt2::BindEvents() {
@@ -153,7 +155,10 @@ void frmMirt2::ShowTexts(ChangedTexts changed) {
 }
 
 void frmMirt2::Timer1_Timer() {
-  Run("Timer1_Timer", [this] { ShowTexts(bank_.Tick()); });
+  // Ten ticks a second: a failure that lasts is reported once, until a tick
+  // succeeds again.
+  const auto tick = [this] { ShowTexts(bank_.Tick()); };
+  tick_failing_ = !Run("Timer1_Timer", tick, !tick_failing_);
 }
 
 void frmMirt2::cmdStr_Click(int index) {
@@ -189,7 +194,13 @@ int frmMirt2::CheckValue() const {
 }
 
 void frmMirt2::LayOutDisplayMode(int mode) {
-  ApplyLayout(PlanDisplayMode(mode, CheckValue()), *this);
+  LayOut(PlanDisplayMode(mode, CheckValue()));
+}
+
+void frmMirt2::LayOut(const std::vector<LayoutAssignment>& plan) {
+  showing_.Update(controls_);
+  ApplyLayout(plan, *this);
+  showing_.Update(controls_);
 }
 
 void frmMirt2::opt1_Click() {
@@ -205,14 +216,12 @@ void frmMirt2::opt10_Click() {
 }
 
 void frmMirt2::chk1_Click() {
-  Run("chk1_Click",
-      [this] { ApplyLayout(PlanOptionsPanel(CheckValue(), geometry_.Height()), *this); });
+  Run("chk1_Click", [this] { LayOut(PlanOptionsPanel(CheckValue(), geometry_.Height())); });
 }
 
 void frmMirt2::cmdCopy_Click() {
   Run("cmdCopy_Click", [this] {
     const bool numbered = swith_bang_;
-    cmd_copy_->setToolTip(ToQString(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
     const int count = DisplayMode();
     std::vector<std::string> texts;
     for (int i = 1; i <= count; ++i) {
@@ -221,6 +230,9 @@ void frmMirt2::cmdCopy_Click() {
     const std::string report = BuildCopyText(texts, count, numbered);
     services_.clipboard.Clear();
     services_.clipboard.SetText(report);
+    // The tool tip names the next click's style: it switches with the style,
+    // last, so that a failed copy leaves both as they were.
+    cmd_copy_->setToolTip(ToQString(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
     swith_bang_ = !swith_bang_;
   });
 }
@@ -376,6 +388,17 @@ void frmMirt2::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+// Tab, Shift+Tab and the arrow keys on buttons come here from whichever control has the focus.
+// Qt would also stop at controls outside the client area, where nobody sees the focus.
+bool frmMirt2::focusNextPrevChild(bool next) {
+  return FocusNextTabStop(*this, next);
+}
+
+void frmMirt2::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  showing_.Update(controls_);
 }
 
 }  // namespace mirt2

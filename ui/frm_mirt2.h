@@ -10,8 +10,10 @@
 #include "colour_groups.h"
 #include "colour_picker.h"
 #include "control_set.h"
+#include "failure_notice.h"
 #include "layout_plan.h"
 #include "outer_geometry.h"
+#include "showing_announcer.h"
 #include "stopwatch_bank.h"
 #include "window_stacking.h"
 
@@ -34,8 +36,8 @@ struct WindowServices {
 
 // The one window of the program: its controls built from the control table,
 // the stopwatch bank, the 100 ms timer, and a handler per control and event.
-// Handlers never let an exception reach Qt's event loop: an unexpected one is
-// reported on stderr with the handler's name and the program goes on.
+// Handlers never let an exception reach Qt's event loop: a failure is shown
+// to the user and logged with the handler's name, and the program goes on.
 class frmMirt2 final : public QWidget, private LayoutSurface {
   Q_OBJECT
 
@@ -86,6 +88,8 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void SetLeft(LayoutTarget target, int twips) override;
@@ -98,13 +102,16 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   void ShowTexts(ChangedTexts changed);
   void BindEvents();
   void LayOutDisplayMode(int mode);
+  void LayOut(const std::vector<LayoutAssignment>& plan);
   void ApplyMojiColr();
   void ApplyButtonColr();
   void ApplyBakColr();
   void ApplyColour(ColourGroup group, Colour colour);
   void PickColour(Colour& variable, void (frmMirt2::*apply)());
+  // Runs a handler's body; false when it failed. report: whether a failure is
+  // reported.
   template <class Body>
-  void Run(const char* handler, Body&& body);
+  bool Run(const char* handler, Body&& body, bool report = true);
 
   WindowServices services_;
   StopwatchBank bank_;
@@ -112,6 +119,9 @@ class frmMirt2 final : public QWidget, private LayoutSurface {
   OuterGeometry geometry_;
   QTimer timer1_;
   CommonDialog cmn_dialog1_;
+  ShowingAnnouncer showing_;
+  FailureNotice failures_{*this};
+  bool tick_failing_ = false;
   bool swith_mae_ = false;
   bool swith_bang_ = false;
   Colour moji_colr_ = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <stdexcept>
 #include <string_view>
 
 #include "clock.h"
@@ -38,6 +39,7 @@ class ScriptedClock final : public Clock {
   }
 
   int Time() override {
+    if (fail_) throw std::runtime_error("clock unavailable");
     ++reads_;
     if (!queued_.empty()) {
       now_ = queued_.front();
@@ -46,6 +48,7 @@ class ScriptedClock final : public Clock {
     return now_;
   }
   [[nodiscard]] int reads() const { return reads_; }
+  bool fail_ = false;
 
  private:
   int now_;

@@ -288,17 +288,24 @@ class TwoDigitHourBankTest : public BankTest {
   TwoDigitHourBankTest() : BankTest("HH:mm:ss") {}
 };
 
-TEST_F(TwoDigitHourBankTest, AStartAtMidnightReadsAsNoStartTime) {
+TEST_F(TwoDigitHourBankTest, AStartAtMidnightIsAStartTimeLikeAnyOther) {
   clock_.Set("0:00:00");
   bank_.StartOne(1);
-  EXPECT_EQ(bank_.StrJikanText(), "00:00:00");
   bank_.StartOne(2);
-  bank_.StopOne(2);
+  EXPECT_EQ(bank_.StrJikanText(), "00:00:00");
   TickAt("0:00:00");
   TickAt("0:00:04");
-  EXPECT_EQ(bank_.JikanText(1), "00:00:04")
-      << "running stopwatches are rewritten after the blanking";
-  EXPECT_EQ(bank_.JikanText(2), "00:00:00");
+  bank_.StopOne(2);
+  TickAt("0:00:09");
+  EXPECT_EQ(bank_.JikanText(1), "00:00:09");
+  EXPECT_EQ(bank_.JikanText(2), "00:00:04") << "a stopped time survives the ticks";
+  EXPECT_TRUE(TickAt("0:00:09").Empty()) << "a running text is not rewritten within its second";
+
+  bank_.ResetAll();
+  bank_.StartOne(3);
+  bank_.StopOne(3);
+  TickAt("0:00:12");
+  ExpectAllJikan("00:00:00");
 }
 
 }  // namespace

@@ -85,7 +85,9 @@ TEST(TimePatternTest, RefusesPatternsWhoseTextsCannotBeReadBack) {
     EXPECT_FALSE(TimePattern::Compile(pattern)) << '"' << pattern << '"';
   }
   EXPECT_FALSE(TimePattern::Compile("h:mm:ss tt", "AM", "AM")) << "designators must differ";
-  EXPECT_FALSE(TimePattern::Compile("h:mm:ss tt", "", "PM"));
+  EXPECT_FALSE(TimePattern::Compile("H:mtts", "", "")) << "0:01:10 and 0:11:00 read 0:110";
+  EXPECT_FALSE(TimePattern::Compile("h:mm:ss tt", "A", "A"));
+  EXPECT_TRUE(TimePattern::Compile("h:mm:ss tt", "", "PM")) << "no designator is AM";
   EXPECT_FALSE(TimePattern::Compile("t h:mm:ss", "午前", "午後")) << "both begin with 午";
   EXPECT_TRUE(TimePattern::Compile("tt h:mm:ss", "午前", "午後"));
   EXPECT_TRUE(TimePattern::Compile("HH:mm:ss tt", "", "")) << "a 24-hour clock needs no designator";
@@ -108,6 +110,7 @@ TEST(TimePatternTest, TwentyFourHourFormDropsTheDesignatorAndItsSpaces) {
   EXPECT_EQ(form("H時mm分ss秒"), "H時mm分ss秒");
   EXPECT_EQ(form("h 'h' mm tt ss"), "H' h 'mm ss");
   EXPECT_EQ(form("h:mm:ss tt"), form("h:mm:ss  tt"));
+  EXPECT_EQ(form("htt mm:ss"), "H mm:ss") << "the numbers stay apart";
 
   const TimePattern elapsed = TimePattern::Compile("h:mm:ss tt")->TwentyFourHourForm();
   EXPECT_EQ(elapsed.Format(5), "0:00:05");

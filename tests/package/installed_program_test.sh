@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root, as the Debian package lays it out, and checks what a
 # Linux desktop needs from it: the program, its menu entry and the entry's icon in the hicolor
-# theme. Then starts the installed program on an X server of its own, proves it stays up, and
+# theme, its manual page and its copyright file. Then starts the installed program on an X server of its own, proves it stays up, and
 # closes its window as a user does, through the close request a window manager would send.
 # Nothing outside the scratch root and the private X server is touched.
 #
@@ -40,6 +40,9 @@ expected=(
   usr/share/icons/hicolor/32x32/apps/mirt2.png
   usr/share/icons/hicolor/64x64/apps/mirt2.png
   usr/share/icons/hicolor/scalable/apps/mirt2.svg
+  usr/share/doc/mirt2/changelog.gz
+  usr/share/doc/mirt2/copyright
+  usr/share/man/man1/mirt2.1.gz
 )
 installed=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
 if [[ $installed != "$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)" ]]; then
@@ -95,6 +98,26 @@ if command -v desktop-file-validate >/dev/null; then
 else
   echo "note: desktop-file-validate (desktop-file-utils) not found; the entry was not validated"
 fi
+
+# The copyright file is machine-readable, and its licence is the one the sources carry.
+copyright=$root/usr/share/doc/mirt2/copyright
+[[ $(head -n1 "$copyright") == "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ]] ||
+  fail "the copyright file is not in the machine-readable format"
+# A stanza's text is indented by one space, with " ." for an empty line.
+licence=$(sed -n '/^License: Expat$/,/^$/{ /^ /{ s/^ //; s/^\.$//; p; }; }' "$copyright" | tr -s ' \n' ' ')
+source_licence=$(sed -n '/^Permission/,$p' "$(dirname "$0")/../../LICENSE" | tr -s ' \n' ' ')
+[[ -n $licence && $licence == "$source_licence" ]] ||
+  fail "the copyright file's Expat text is not the MIT licence of LICENSE"
+{ grep -q 'libqt6' "$copyright" && grep -q 'libicu' "$copyright"; } ||
+  fail "the copyright file does not name the Qt and ICU packages it links"
+
+# The manual page renders without a complaint from groff, and tells what a user looks for.
+manual=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$root/usr/share/man/man1/mirt2.1.gz" 2>"$scratch/man.err") ||
+  fail "man cannot show the manual page"
+[[ ! -s $scratch/man.err ]] || { cat "$scratch/man.err" >&2; fail "groff warns about the manual page"; }
+for word in --help --version LC_TIME LC_ALL LANG QT_QPA_PLATFORM 全部始 'EXIT STATUS'; do
+  grep -qF -- "$word" <<<"$manual" || fail "the manual page does not mention $word"
+done
 
 # --- The installed program on a display --------------------------------------------------------
 

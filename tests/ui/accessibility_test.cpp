@@ -175,6 +175,24 @@ TEST_F(AccessibilityTest, ButtonsThatAnnounceTheirNextActionAreReadAsTheyShow) {
   EXPECT_EQ(Name("cmdCopy"), U("経過時間をクリップボードにコピー"));
 }
 
+// A screen reader acts on a control through its interface; the window must follow as it does
+// a click.
+TEST_F(AccessibilityTest, ActingOnAnOptionButtonOrTheCheckBoxRunsItsHandler) {
+  const auto act = [this](std::string_view name) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Control(name));
+    ASSERT_NE(iface->actionInterface(), nullptr) << std::string(name);
+    iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  };
+  act("opt5");
+  EXPECT_EQ(window_.DisplayMode(), 5);
+  EXPECT_EQ(Control("fram1", 5)->pos(), QPoint(Px(30), Px(2028)));
+  EXPECT_TRUE(Control("fram1", 6)->isHidden());
+  act("chk1");
+  EXPECT_EQ(window_.CheckValue(), 1);
+  EXPECT_FALSE(Control("fram3")->isHidden());
+  EXPECT_EQ(Control("fram3")->pos(), QPoint(0, Px(3440)));
+}
+
 TEST_F(AccessibilityTest, TimeLabelsAreReadWithTheTimeTheyShow) {
   EXPECT_EQ(Value("lblJikan", 3), U("00:00:00"));
   clock_.Set("9:00:00");

@@ -45,8 +45,13 @@ std::optional<std::string_view> WindowsToken(char letter, size_t count) {
       if (count <= 2) return count == 1 ? "s" : "ss";
       break;
     case 'a':
+    case 'b':
+    case 'B':
       // aaaa is the wide and aaaaa the narrow form; ICU's abbreviated
-      // designators are the ones handed over as AM/PM.
+      // designators are the ones handed over as AM/PM. The day periods b (AM/PM
+      // with noon and midnight) and B (flexible: "凌晨", "晚上" for zh_TW) take
+      // the AM/PM field too: the token language knows two designators, and
+      // Windows writes "tth:mm:ss" with 上午/下午 for zh_TW.
       if (count <= 3) return "tt";
       break;
     default:

@@ -14,6 +14,9 @@ TEST(TranslateIcuTimePatternTest, TranslatesTheMediumTimeFormatsOfCommonLocales)
   EXPECT_EQ(TranslateIcuTimePattern("hh:mm:ss\u00A0aaa"), "hh:mm:ss tt");  // no-break space
   EXPECT_EQ(TranslateIcuTimePattern("H時mm分ss秒"), "H時mm分ss秒");
   EXPECT_EQ(TranslateIcuTimePattern("HHmmss"), "HHmmss");
+  // Day periods take the AM/PM field.
+  EXPECT_EQ(TranslateIcuTimePattern("Bh:mm:ss"), "tth:mm:ss");  // zh_TW
+  EXPECT_EQ(TranslateIcuTimePattern("h:mm:ss bbb"), "h:mm:ss tt");
 }
 
 TEST(TranslateIcuTimePatternTest, KeepsQuotedTextLiteralAndQuotesLettersInTheOutput) {
@@ -31,8 +34,8 @@ TEST(TranslateIcuTimePatternTest, KeepsQuotedTextLiteralAndQuotesLettersInTheOut
 
 TEST(TranslateIcuTimePatternTest, RejectsFieldsTheTokenLanguageCannotExpress) {
   for (const char* pattern :
-       {"k:mm:ss", "K:mm a", "HHH:mm", "H:mmm", "H:mm:sss", "h:mm B", "h:mm b", "H:mm:ss.SSS",
-        "H:mm:ss z", "H:mm v", "j:mm", "h:mm aaaa", "h:mm aaaaa", "H:mm t"}) {
+       {"k:mm:ss", "K:mm a", "HHH:mm", "H:mmm", "H:mm:sss", "h:mm BBBB", "h:mm bbbbb",
+        "H:mm:ss.SSS", "H:mm:ss z", "H:mm v", "j:mm", "h:mm aaaa", "h:mm aaaaa", "H:mm t"}) {
     EXPECT_EQ(TranslateIcuTimePattern(pattern), std::nullopt) << pattern;
   }
 }

@@ -35,6 +35,10 @@ TEST(RegionalTimeFormatIcuTest, LooksUpTheTimeLocaleOfTheEnvironment) {
     ScopedLocaleEnvironment env("ko_KR.UTF-8");
     EXPECT_EQ(LookUpRegionalTimeFormat(), (RegionalTimeFormat{"tt h:mm:ss", "오전", "오후"}));
   }
+  {
+    ScopedLocaleEnvironment env("zh_TW.UTF-8");
+    EXPECT_EQ(LookUpRegionalTimeFormat(), (RegionalTimeFormat{"tth:mm:ss", "上午", "下午"}));
+  }
 }
 
 TEST(RegionalTimeFormatIcuTest, NoRegionalSettingWithoutALocale) {

@@ -18,6 +18,11 @@ TEST(RegionalTimePatternTest, CompilesTheUserFormat) {
     ScopedLocaleEnvironment env("de_DE.UTF-8");
     EXPECT_EQ(RegionalTimePattern().Format(kOneOhTwoOhThreePm), "13:02:03");
   }
+  {
+    ScopedLocaleEnvironment env("zh_TW.UTF-8");
+    EXPECT_EQ(RegionalTimePattern().Format(kOneOhTwoOhThreePm), "下午1:02:03");
+    EXPECT_EQ(RegionalTimePattern().Format(9 * 3600), "上午9:00:00");
+  }
 }
 
 TEST(RegionalTimePatternTest, FallsBackToTheDefaultWithoutARegionalSetting) {

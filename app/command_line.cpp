@@ -1,0 +1,93 @@
+#include "command_line.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "mirt2_version.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace mirt2 {
+
+namespace {
+
+// Quoted in the manual page: change both together.
+constexpr std::string_view kUsage =
+    "Usage: mirt2 [--help | --version]\n"
+    "\n"
+    "One small window of one, five or ten stopwatches, with a Japanese user\n"
+    "interface. mirt2 has no options of its own; Qt's, such as -platform NAME,\n"
+    "are accepted, and other arguments are ignored.\n"
+    "\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the version and exit\n"
+    "\n"
+    "It needs a graphical session: DISPLAY (X11) or WAYLAND_DISPLAY (Wayland).\n";
+
+constexpr std::string_view kVersion = "mirt2 " MIRT2_VERSION_TEXT "\n";
+
+// Qt's options that choose where the window goes; each takes a value.
+constexpr std::string_view kPlaceOptions[] = {"-platform", "--platform", "-display", "--display"};
+
+#if defined(_WIN32) || defined(__APPLE__)
+// The desktop is always there.
+bool NoDisplay() {
+  return false;
+}
+#else
+bool IsSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+// An explicit platform (offscreen, eglfs …) is the user's word, and Qt's to
+// judge.
+bool NoDisplay() {
+  return !IsSet("QT_QPA_PLATFORM") && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY");
+}
+#endif
+
+// Exit status 0 once all of text is out; a full disk or a closed pipe is a
+// failure, not a success.
+int Print(std::string_view text) {
+#ifdef _WIN32
+  // A windowed program starts without a console: write to the one it was
+  // started from, unless its output goes to a file or pipe.
+  const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  if ((out == nullptr || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+    std::FILE* console = nullptr;
+    if (freopen_s(&console, "CONOUT$", "w", stdout) != 0) return 1;
+  }
+#endif
+  const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+  return written && std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+std::optional<int> SettleCommandLine(int argc, const char* const* argv) {
+  bool place_given = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--help") return Print(kUsage);
+    if (argument == "--version") return Print(kVersion);
+    for (std::string_view option : kPlaceOptions) {
+      if (argument != option) continue;
+      place_given = true;
+      ++i;  // its value is Qt's, whatever it reads
+      break;
+    }
+  }
+  // Qt would abort, advising to reinstall the program.
+  if (!place_given && NoDisplay()) {
+    std::fputs("mirt2: needs a graphical session, but neither DISPLAY nor WAYLAND_DISPLAY is set\n",
+               stderr);
+    return 1;
+  }
+  return std::nullopt;
+}
+
+}  // namespace mirt2

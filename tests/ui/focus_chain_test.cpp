@@ -1,0 +1,60 @@
+// What Tab and Shift+Tab reach in the shown window: the controls a person sees, in the design's
+// tab order, and of the three option buttons the selected one.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "window_fixture.h"
+
+namespace mirt2 {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class FocusChainTest : public testing::WindowTest {
+ protected:
+  static std::string Focus() { return QApplication::focusWidget()->objectName().toStdString(); }
+
+  // The controls the key visits from 全部始 until it comes round to 全部始 again.
+  Names Round(Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    Control("cmbAlStr")->setFocus();
+    Names visited;
+    for (int n = 0; n < 60; ++n) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+      if (Focus() == "cmbAlStr") break;
+      visited.push_back(Focus());
+    }
+    return visited;
+  }
+};
+
+TEST_F(FocusChainTest, TabReachesOnlyWhatShowsInTheDesignOrder) {
+  window_.show();
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  EXPECT_EQ(Round(),
+            Names({"cmdAlStp", "cmdStr(1)", "cmdStp(1)", "cmdReset", "opt1", "chk1", "cmdEnd"}))
+      << "panels 2 to 10 lie outside the client area";
+  EXPECT_EQ(Round(Qt::ShiftModifier),
+            Names({"cmdEnd", "chk1", "opt1", "cmdReset", "cmdStp(1)", "cmdStr(1)", "cmdAlStp"}));
+
+  Click("chk1");
+  Click("opt10");
+  const Names ten = Round();
+  ASSERT_EQ(ten.size(), 1U + 20U + 4U + 5U);
+  EXPECT_EQ(ten[20], "cmdStp(10)");
+  EXPECT_EQ(Names(ten.begin() + 21, ten.end()),
+            Names({"cmdReset", "opt10", "chk1", "cmdEnd", "cmdMae", "cmdMoji", "cmdHaikei",
+                   "cmdCopy", "cmdButn"}));
+
+  // Hiding the options panel takes the focus on to what still shows.
+  Control("cmdCopy")->setFocus();
+  Click("chk1");
+  EXPECT_EQ(Focus(), "cmbAlStr");
+}
+
+}  // namespace
+}  // namespace mirt2

@@ -67,7 +67,8 @@ changed_from() { clipboard_to "$work/now" && ! cmp -s "$work/now" "$1"; }
 
 # The start time of day, lblStrJikan in the one-panel layout: a client
 # rectangle in twips, as ImageMagick's crop geometry.
-readonly start_time_label="$(px 850)x$(px 252)+$(px 30)+$(px $((450 + 350)))"
+start_time_label="$(px 850)x$(px 252)+$(px 30)+$(px $((450 + 350)))"
+readonly start_time_label
 start_time_pixels() { import -window "$wid" png:- | convert - -crop "$start_time_label" +repage "$@"; }
 start_time_changed() { [[ "$(start_time_pixels rgb:- | md5sum)" != "$1" ]]; }
 # The width of its text in pixels, against the flat panel colour.

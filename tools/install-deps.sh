@@ -19,8 +19,9 @@ native=(
   qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-wqy-microhei
   # static analysis
   clang-tidy cppcheck
-  # end-to-end tests: a real X server, a window manager, and tools to drive it
-  xvfb xauth openbox xdotool xclip x11-utils
+  # end-to-end tests: a real X server, a window manager, tools to drive it, and a clock
+  # that shows a two-digit hour whenever the test runs
+  xvfb xauth openbox xdotool xclip x11-utils faketime
   # the screen-reader test: a session bus, the accessibility bus, and AT-SPI for Python
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   # the installed-program test: closing a window as a window manager does, checking the

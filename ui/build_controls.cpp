@@ -11,6 +11,7 @@
 #include "caption_label.h"
 #include "control_accessibles.h"
 #include "face_button.h"
+#include "focus_mark.h"
 #include "qt_colour.h"
 #include "qt_text.h"
 #include "twips.h"
@@ -124,6 +125,9 @@ ControlSet BuildControls(QWidget& window, std::span<const ControlRow> table) {
   for (const ControlRow& row : table) {
     if (row.kind == ControlKind::kWindow) {
       window.setWindowTitle(ToQString(row.caption));
+      // Every control sits where its twips put it: the window has one direction, whatever
+      // direction a translation of Qt gives the application (Hebrew, Arabic, -reverse).
+      window.setLayoutDirection(Qt::LeftToRight);
       // Controls that name no font take the window's: the design face at 9 pt.
       window.setFont(DesignFont(FontStyle{}, window.font()));
       ApplyAccessibleTexts(row, window);
@@ -136,14 +140,20 @@ ControlSet BuildControls(QWidget& window, std::span<const ControlRow> table) {
     }
     QWidget* widget = Create(row, controls.Get(row.container));
     ApplyProperties(row, *widget);
-    if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
-      label->SetDesignGeometry(PixelRect(row));
-    } else {
-      widget->setGeometry(PixelRect(row));
-    }
+    widget->setGeometry(PixelRect(row));
     if (!row.visible) widget->hide();
     controls.Add(row.Ref(), widget);
     if (widget->focusPolicy() != Qt::NoFocus && row.tab_index) focus_order.push_back(&row);
+  }
+
+  // Made last, so that it outlives the controls that use it.
+  auto* focus_marks = new FocusMarkStyle();
+  focus_marks->setParent(&window);
+  for (const auto& [ref, widget] : controls.All()) {
+    if (qobject_cast<QRadioButton*>(widget) != nullptr ||
+        qobject_cast<QCheckBox*>(widget) != nullptr) {
+      widget->setStyle(focus_marks);
+    }
   }
 
   std::stable_sort(

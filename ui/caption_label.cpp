@@ -1,8 +1,12 @@
 #include "caption_label.h"
 
 #include <QEvent>
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStyle>
+#include <utility>
 
+#include "caption_fit.h"
 #include "caption_label_accessible.h"
 
 namespace mirt2 {
@@ -11,47 +15,41 @@ CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(cap
   setTextFormat(Qt::PlainText);
 }
 
-void CaptionLabel::SetDesignGeometry(const QRect& design) {
-  design_ = design;
-  setGeometry(design_);
-  Fit();
-}
-
 void CaptionLabel::SetCaption(const QString& caption) {
   const QString previous = text();
   setText(caption);
-  Fit();
   AnnounceCaption(*this, previous);
 }
 
 void CaptionLabel::changeEvent(QEvent* event) {
   QLabel::changeEvent(event);
-  if (event->type() == QEvent::FontChange) Fit();
+  if (event->type() == QEvent::FontChange) fitted_ = false;
 }
 
-void CaptionLabel::Fit() {
-  if (design_.isNull()) return;
-  if (window()->isVisible()) {
-    FitNow();
-  } else if (!fit_pending_) {
-    fit_pending_ = true;
-    QMetaObject::invokeMethod(this, &CaptionLabel::FitNow, Qt::QueuedConnection);
-  }
+void CaptionLabel::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  fitted_ = false;
 }
 
-void CaptionLabel::FitNow() {
-  fit_pending_ = false;
-  const int needed = fontMetrics().horizontalAdvance(text()) + 2;
-  QRect rect = design_;
-  if (needed > rect.width()) {
-    const int extra = needed - rect.width();
-    if (alignment() & Qt::AlignHCenter) {
-      rect.adjust(-(extra / 2), 0, extra - extra / 2, 0);
-    } else {
-      rect.setWidth(needed);
-    }
-  }
-  if (rect != geometry()) setGeometry(rect);
+const QFont& CaptionLabel::DrawnFont() {
+  QString width_class = WidthClass(text());
+  if (fitted_ && width_class == fitted_class_) return drawn_font_;
+  // A centred caption keeps a pixel clear on either side, so that two never touch; a
+  // left-aligned one starts at its left edge by design.
+  const int room = alignment() & Qt::AlignHCenter ? width() - 2 : width();
+  drawn_font_ = FitCaptionFont(font(), width_class, room);
+  baseline_shift_ = qRound(QFontMetricsF(font()).ascent() - QFontMetricsF(drawn_font_).ascent());
+  fitted_class_ = std::move(width_class);
+  fitted_ = true;
+  return drawn_font_;
+}
+
+void CaptionLabel::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.setFont(DrawnFont());
+  style()->drawItemText(&painter, contentsRect().adjusted(0, baseline_shift_, 0, 0),
+                        static_cast<int>(alignment().toInt()), palette(), isEnabled(), text(),
+                        foregroundRole());
 }
 
 }  // namespace mirt2

@@ -4,34 +4,35 @@
 
 namespace mirt2 {
 
-// A transparent label at its design rectangle that does not cut its caption:
-// where the face on this system draws the caption wider than the design
-// allowed for ("00:00:00" in a fallback font), the label widens about its
-// alignment point instead, which a transparent label shows as the same text,
-// only whole. Screen readers read it through caption_label_accessible.h.
+// A transparent label that keeps its design rectangle and draws its caption whole inside it:
+// where the face on this system, or a longer regional format, makes the caption wider than the
+// design allowed for, it is drawn smaller (see FitCaptionFont), on the design font's baseline.
+// Its neighbours keep their space and their clicks. Screen readers read it through
+// caption_label_accessible.h.
 //
-// A label whose window is not shown yet measures its caption once the event
-// loop runs, before the first paint: measuring loads the caption's font, and
-// the first measurement the whole font database, which need not hold up the
-// window's mapping.
+// The size is worked out when the label is painted, and again only when the caption's width
+// class, the font or the width changes: measuring loads the caption's font, and the first
+// measurement the whole font database, which need not hold up the window's mapping.
 class CaptionLabel final : public QLabel {
   Q_OBJECT
 
  public:
   CaptionLabel(const QString& caption, QWidget* parent);
 
-  void SetDesignGeometry(const QRect& design);
   void SetCaption(const QString& caption);
+  // The font the caption is drawn in: font() itself, or that font made small enough.
+  [[nodiscard]] const QFont& DrawnFont();
 
  protected:
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
-  void Fit();
-  void FitNow();
-
-  QRect design_;
-  bool fit_pending_ = false;
+  QString fitted_class_;
+  bool fitted_ = false;
+  QFont drawn_font_;
+  int baseline_shift_ = 0;
 };
 
 }  // namespace mirt2

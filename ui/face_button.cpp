@@ -1,9 +1,9 @@
 #include "face_button.h"
 
-#include <qdrawutil.h>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
+
+#include "device_pixels.h"
+#include "focus_mark.h"
 
 namespace mirt2 {
 
@@ -27,31 +27,38 @@ void FaceButton::SetWindowDefault(bool is_default) {
 
 void FaceButton::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  QRect face = rect();
-  if (window_default_) {
-    painter.setPen(Qt::black);
-    painter.drawRect(face.adjusted(0, 0, -1, -1));
-    face.adjust(1, 1, -1, -1);
-  }
-  painter.fillRect(face, face_);
-
-  QPalette edge;
-  edge.setColor(QPalette::Light, Qt::white);
-  edge.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
   const bool sunken = isDown();
-  qDrawShadePanel(&painter, face, edge, sunken, 1);
+  QRectF caption_area;
+  {
+    // Edges in whole device pixels, so that at 1.25 or 1.5 no edge is lost and no face colour
+    // shows outside the bevel.
+    DevicePixels device(painter);
+    const int line = device.Line();
+    QRect face = device.Rect(rect());
+    if (window_default_) {
+      device.FillRing(face, line, Qt::black);
+      face.adjust(line, line, -line, -line);
+    }
+    device.Fill(face, face_);
+    const QColor light = Qt::white;
+    const QColor dark(0x80, 0x80, 0x80);
+    const QColor& top_left = sunken ? dark : light;
+    const QColor& bottom_right = sunken ? light : dark;
+    device.Fill(QRect(face.left(), face.top(), face.width() - line, line), top_left);
+    device.Fill(QRect(face.left(), face.top(), line, face.height() - line), top_left);
+    device.Fill(QRect(face.left(), face.bottom() - line + 1, face.width(), line), bottom_right);
+    device.Fill(QRect(face.right() - line + 1, face.top(), line, face.height()), bottom_right);
+    // The focus mark inside the bevel, a line of face colour between them.
+    if (hasFocus()) {
+      device.FillRing(face.adjusted(2 * line, 2 * line, -2 * line, -2 * line), line,
+                      FocusMarkColour(face_));
+    }
+    caption_area = device.Logical(face);
+  }
 
   painter.setPen(palette().color(QPalette::ButtonText));
   painter.setFont(font());
-  painter.drawText(sunken ? face.translated(1, 1) : face, Qt::AlignCenter, text());
-
-  if (hasFocus()) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = face.adjusted(3, 3, -3, -3);
-    focus.backgroundColor = face_;
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-  }
+  painter.drawText(sunken ? caption_area.translated(1, 1) : caption_area, Qt::AlignCenter, text());
 }
 
 }  // namespace mirt2

@@ -1,6 +1,8 @@
 #include "outer_geometry.h"
 
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "twips.h"
 
@@ -24,8 +26,25 @@ QMargins OuterGeometry::NonClient() const {
 
 void OuterGeometry::SetTop(int twips) {
   top_ = twips;
+  PlaceTop(false);
+}
+
+void OuterGeometry::PlaceTop(bool keep_moved) {
+  if (!top_) return;
   // A window's position is that of its frame, so this places the frame's top edge.
-  window_.move(window_.x(), TwipsToPixels(twips));
+  const int wanted = TwipsToPixels(*top_);
+  int top = wanted;
+  if (const QScreen* screen = window_.screen()) {
+    // Where the frame would end below the screen's available area, the window moves up just
+    // enough, never above the area's top.
+    const QRect area = screen->availableGeometry();
+    const int outer_height = height_ ? TwipsToPixels(*height_) : window_.frameGeometry().height();
+    top = std::min(top, std::max(area.top(), area.bottom() + 1 - outer_height));
+    // A window that grew off the screen stays where it moved to; a Top that the next height
+    // may yet bring back on the screen is kept until then.
+    if (keep_moved && top < wanted) top_ = PixelsToTwips(top);
+  }
+  window_.move(window_.x(), top);
 }
 
 void OuterGeometry::SetWidth(int twips) {
@@ -48,12 +67,12 @@ void OuterGeometry::ApplySize() {
   // The program sizes the window in every layout; the user does not.
   window_.setFixedSize(client.expandedTo(QSize(1, 1)));
   applying_ = false;
+  PlaceTop(true);
 }
 
 void OuterGeometry::FrameMayHaveChanged() {
   if (applying_ || NonClient() == applied_non_client_) return;
   ApplySize();
-  if (top_) window_.move(window_.x(), TwipsToPixels(*top_));
 }
 
 int OuterGeometry::Top() const {

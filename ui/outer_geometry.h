@@ -15,6 +15,10 @@ namespace mirt2 {
 // Reading gives the size in force: the exact twips last written while the
 // window still has the pixel size they gave, so that adding and removing 430
 // twips returns to the same value; where the platform gave another size, that.
+//
+// The window stays on its screen: where a Top and Height would put the frame's bottom edge
+// below the screen's available area, the window moves up just enough, and Top reads where it
+// then is.
 class OuterGeometry {
  public:
   explicit OuterGeometry(QWidget& window) : window_(window) {}
@@ -33,6 +37,7 @@ class OuterGeometry {
  private:
   [[nodiscard]] QMargins NonClient() const;
   void ApplySize();
+  void PlaceTop(bool keep_moved);
 
   QWidget& window_;
   std::optional<int> top_;

@@ -15,6 +15,7 @@
 #   wait_exit PID SECONDS             wait for PID to end; sets EXIT_CODE
 #   clipboard_text                    the CLIPBOARD selection as text
 #   screenshot FILE                   the whole screen, if ImageMagick is here
+#   window_pixels WID X Y W H         client-area pixels as RRGGBB, a row a line
 #   pass MESSAGE / fail MESSAGE       report a check; fail ends the test
 #
 # E2E_DEADLINE_S (default 10) bounds every wait that takes no explicit time.
@@ -279,6 +280,19 @@ screenshot() {
     return 0
   fi
   import -window root "$1" && echo "screenshot: $1"
+}
+
+window_pixels() {
+  local shot=$E2E_TMP/pixels.xwd header y
+  xwd -silent -id "$1" >"$shot" || return 1
+  # XWD: 25 big-endian header words (size 0, byte order 7, bits per pixel 11, bytes per
+  # line 12, colour count 19), the window name, the colours, then the pixel rows.
+  read -r -a header < <(od -An -tu4 --endian=big -N100 -w100 "$shot")
+  ((header[7] == 0 && header[11] == 32)) || { echo "xwd gave no 32-bit B G R pixels" >&2; return 1; }
+  for ((y = $3; y < $3 + $5; y++)); do
+    od -An -v -tx1 -w4 -j $((header[0] + header[19] * 12 + y * header[12] + $2 * 4)) \
+      -N $(($4 * 4)) "$shot" | awk '{ printf "%s%s%s ", $3, $2, $1 } END { print "" }'
+  done
 }
 
 # mirt2's window is laid out in twips, 15 to the pixel. These take the main

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "caption_label.h"
 #include "control_table.h"
 #include "face_button.h"
 #include "handler_warnings.h"
@@ -242,33 +241,6 @@ TEST_F(WindowTest, EveryButtonFaceIsExactlyItsColourInEveryStyle) {
       button->setStyle(nullptr);
     }
     delete style;
-  }
-}
-
-TEST_F(WindowTest, TimeTextsAreNeverCutByTheirLabels) {
-  TickAt("23:59:59");
-  // A window not shown yet fits its labels once the event loop runs.
-  QCoreApplication::sendPostedEvents();
-  for (std::string_view name : {"lblStrJikan", "lblImaJikan"}) {
-    auto* label = qobject_cast<QLabel*>(Control(name));
-    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
-        << std::string(name);
-  }
-  auto* label = qobject_cast<QLabel*>(Control("lblJikan", 10));
-  EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance("00:00:00"));
-  const QRect design(Px(500), Px(180), Px(1556) - Px(500), Px(432) - Px(180));
-  EXPECT_EQ(label->geometry().center().x(), design.center().x()) << "widened about its centre";
-}
-
-TEST_F(WindowTest, EveryCaptionFitsItsLabelByTheTimeTheWindowIsExposed) {
-  window_.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
-  TickAt("23:59:59");
-  for (const auto& [ref, widget] : window_.Controls().All()) {
-    auto* label = qobject_cast<CaptionLabel*>(widget);
-    if (label == nullptr) continue;
-    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
-        << std::string(ref.name) << ref.index;
   }
 }
 

@@ -41,6 +41,10 @@ class WindowTest : public ::testing::Test {
     return frame->isVisible() && window_.rect().intersects(frame->geometry());
   }
   static int Px(int twips) { return TwipsToPixels(twips); }
+  // A control's pixels in its container, from its design rectangle in twips.
+  static QRect DesignRect(int left, int top, int width, int height) {
+    return {QPoint(Px(left), Px(top)), QPoint(Px(left + width) - 1, Px(top + height) - 1)};
+  }
 
   ScriptedClock clock_{Hms("9:00:00")};
   ScriptedPicker picker_;

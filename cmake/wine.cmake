@@ -40,6 +40,24 @@ foreach(dir IN LISTS mirt2_dll_dirs)
   list(APPEND MIRT2_WINE_RUN --dll-dir "${dir}")
 endforeach()
 
+# Qt's offscreen platform, which the widget tests run on, reads its fonts on
+# Windows from one folder rather than the system's: it gets the faces that
+# fontconfig gives the same tests on Linux (Japanese, Korean and Chinese,
+# Latin), linked from the build machine's Debian packages.
+set(mirt2_fonts ${CMAKE_BINARY_DIR}/offscreen-fonts)
+file(MAKE_DIRECTORY ${mirt2_fonts})
+foreach(font IN ITEMS
+    opentype/ipafont-gothic/ipagp.ttf opentype/ipafont-gothic/ipag.ttf
+    truetype/wqy/wqy-microhei.ttc
+    truetype/dejavu/DejaVuSans.ttf truetype/dejavu/DejaVuSans-Bold.ttf)
+  if(NOT EXISTS /usr/share/fonts/${font})
+    message(FATAL_ERROR "/usr/share/fonts/${font} is missing: run tools/install-deps.sh windows")
+  endif()
+  get_filename_component(name ${font} NAME)
+  file(CREATE_LINK /usr/share/fonts/${font} ${mirt2_fonts}/${name} SYMBOLIC)
+endforeach()
+list(APPEND MIRT2_WINE_RUN --font-dir ${mirt2_fonts})
+
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${MIRT2_WINE_RUN} ${MIRT2_WINE} ${CMAKE_BINARY_DIR}/wine-prefix)
 endif()

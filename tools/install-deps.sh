@@ -44,6 +44,8 @@ windows=(
   # Qt from Debian's sources: apt-get source unpacks them, the host's Qt tools
   # (moc, rcc, uic) build them and the program
   dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+  # the faces of the widget tests, which Qt's offscreen platform reads from files
+  fonts-ipafont-gothic fonts-wqy-microhei fonts-dejavu-core
   # the end-to-end tests of mirt2.exe: an X server, a window manager, tools to
   # drive them, the Japanese face that the program asks for by name,
   # ImageMagick to read the pixels of a label and libfaketime to set the clock

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs a cross-built Windows program under Wine:
 #
-#   tools/wine-run.sh [--dll-dir DIR]... [--display] WINE PREFIX PROGRAM [ARGUMENTS...]
+#   tools/wine-run.sh [--dll-dir DIR]... [--font-dir DIR] [--display] WINE PREFIX PROGRAM [ARGUMENTS...]
 #
 # PREFIX is the Wine prefix (its C: drive and registry), made on first use.
 # Each --dll-dir is a Unix folder the program's DLLs are found in (Qt's, the
-# compiler runtime's), put on the program's PATH.
+# compiler runtime's), put on the program's PATH. --font-dir is the folder
+# that Qt's offscreen platform takes its fonts from (QT_QPA_FONTDIR).
 #
 # Without --display, for CTest: windows come from Wine's null display driver,
 # never from an X server the caller happens to have, and the output is passed
@@ -26,6 +27,12 @@ while (($# > 0)); do
       dll_path+="${dll_path:+;}Z:${2//\//\\}"
       shift 2
       ;;
+    --font-dir)
+      # Wine keeps the caller's QT_ variables from Windows programs, but
+      # hands them WINEQT_ ones without the WINE.
+      export WINEQT_QPA_FONTDIR="Z:${2//\//\\}"
+      shift 2
+      ;;
     --display)
       display=true
       shift
@@ -34,7 +41,7 @@ while (($# > 0)); do
   esac
 done
 (($# >= 3)) || {
-  echo "usage: $0 [--dll-dir DIR]... [--display] WINE PREFIX PROGRAM [ARGUMENTS...]" >&2
+  echo "usage: $0 [--dll-dir DIR]... [--font-dir DIR] [--display] WINE PREFIX PROGRAM [ARGUMENTS...]" >&2
   exit 2
 }
 wine=$1
@@ -49,9 +56,6 @@ export WINEDEBUG=-all
 # entries in the user's desktop for what a program installs.
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 [[ -z "$dll_path" ]] || export WINEPATH="$dll_path${WINEPATH:+;$WINEPATH}"
-# Qt chooses its own platform plugin on Windows; a native test's choice (xcb)
-# does not exist there.
-[[ ${QT_QPA_PLATFORM:-} == offscreen ]] || unset QT_QPA_PLATFORM
 $display || unset DISPLAY WAYLAND_DISPLAY
 
 mkdir -p "$(dirname "$prefix")"

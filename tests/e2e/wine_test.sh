@@ -18,6 +18,9 @@ clipboard=${2:?usage: wine_test.sh MIRT2_LAUNCHER CLIPBOARD_LAUNCHER}
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 # A cold Wine session starts its helper processes first.
 E2E_DEADLINE_S=30
+# The first run in a new build makes the Wine prefix, which takes longer than
+# any deadline here while other tests load the machine: made now, untimed.
+"$launcher" --version >/dev/null || fail "mirt2.exe --version failed under Wine"
 
 app_title='ミルテス-２'
 work=$E2E_TMP/work

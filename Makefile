@@ -1,11 +1,15 @@
 # The front door: `make test` and `make run` install what is missing,
 # configure, build and go. PRESET=asan builds and tests with sanitizers.
-# `make windows` cross-builds the Qt-free parts for Windows and tests them
-# under Wine.
+# `make windows` cross-builds the whole program for 64-bit Windows and runs
+# every test under Wine: the unit and widget tests, the program on an X
+# server, and its installer. Qt for MinGW is built from Debian's sources once
+# per machine (tools/build-qt-mingw.sh, cached under ~/.cache/mirt2).
+# `make windows-dist` makes only what a Windows user downloads, the portable
+# zip and the installer (build/windows-cross/dist), and tests the installer.
 PRESET ?= default
 BUILD = build/$(PRESET)
 
-.PHONY: all deps configure build test bench run lint package windows clean
+.PHONY: all deps configure build test bench run lint package windows windows-build windows-dist clean
 
 all: build
 
@@ -38,11 +42,22 @@ package: override PRESET = default
 package: build
 	cd $(BUILD) && cpack
 
-windows:
+WINDOWS_BUILD = build/windows-cross
+
+# Configures afresh whenever the Qt it was configured with is not the cached one.
+windows-build:
 	@tools/install-deps.sh windows
-	@test -f build/windows-cross/build.ninja || cmake --preset windows-cross
+	@qt=$$(tools/build-qt-mingw.sh) && \
+	if [ ! -f $(WINDOWS_BUILD)/build.ninja ] || [ "$$(cat $(WINDOWS_BUILD)/qt-prefix 2>/dev/null)" != "$$qt" ]; then \
+	  MIRT2_QT_MINGW=$$qt cmake --preset windows-cross --fresh && echo "$$qt" >$(WINDOWS_BUILD)/qt-prefix; \
+	fi
 	cmake --build --preset windows-cross
+
+windows: windows-build
 	ctest --preset windows-cross
+
+windows-dist: windows-build
+	ctest --preset windows-cross -L dist
 
 clean:
 	rm -rf build

@@ -46,9 +46,10 @@ readonly clock_ticks
 readonly mirt2_title='ミルテス-２'
 readonly floor_title='floor'
 # Client pixels (15 twips each) in mirt2's one-panel start layout: the
-# ten-panel option; then, in the ten-panel layout, the start-all button in
-# the control panel at 5010 twips.
-readonly opt10_x=135 opt10_y=65
+# ten-panel option, on its caption, where a widened time label cannot cover
+# it; then, in the ten-panel layout, the start-all button in the control
+# panel at 5010 twips.
+readonly opt10_x=$(((1920 + 550 / 2) / 15)) opt10_y=65
 readonly start_all_x=$(((880 + 900 / 2) / 15)) start_all_y=$(((5010 + 650 + 320 / 2) / 15))
 readonly ten_panel_outer_height=$(((6470 + 7) / 15))
 # Panel 1's elapsed time, rows 180 to 432 twips of the window in the ten-panel
@@ -123,10 +124,13 @@ band_differs_from() {
   [[ "$(band_digest "$WID")" != "$1" ]]
 }
 
+# Within a few pixels: under Wine the outer size also carries the difference
+# between Wine's idea of the frame and the window manager's (two pixels with
+# openbox); the end-to-end tests check the size itself.
 outer_height_is() {
   local geometry
   read -r -a geometry < <(outer_geometry "$WID") || return 1
-  ((geometry[3] >= $1 - 1 && geometry[3] <= $1 + 1))
+  ((geometry[3] >= $1 - 4 && geometry[3] <= $1 + 4))
 }
 
 ten_running_mirt2() {

@@ -1,6 +1,12 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 toolchain
 # (g++-mingw-w64-x86-64-posix). The posix thread model, unlike win32, gives
 # GCC 12's libstdc++ std::thread and std::mutex.
+#
+# Qt for MinGW is built with this same file (tools/build-qt-mingw.sh), so that
+# Qt and the program share one compiler and one C++ runtime: libstdc++-6.dll,
+# libgcc_s_seh-1.dll and libwinpthread-1.dll, shipped beside the program. A
+# program linked -static would carry a second libstdc++ of its own beside the
+# one the Qt DLLs load.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -16,7 +22,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Linked statically, the programs start on Windows or under Wine without the
-# libstdc++, libgcc and winpthread DLLs beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)

@@ -1,32 +1,76 @@
 #!/usr/bin/env bash
-# Runs a cross-built Windows program under Wine, for CTest:
-#   tools/wine-run.sh WINE PREFIX PROGRAM [ARGUMENTS...]
+# Runs a cross-built Windows program under Wine:
+#
+#   tools/wine-run.sh [--dll-dir DIR]... [--font-dir DIR] [--display] WINE PREFIX PROGRAM [ARGUMENTS...]
+#
 # PREFIX is the Wine prefix (its C: drive and registry), made on first use.
+# Each --dll-dir is a Unix folder the program's DLLs are found in (Qt's, the
+# compiler runtime's), put on the program's PATH. --font-dir is the folder
+# that Qt's offscreen platform takes its fonts from (QT_QPA_FONTDIR).
+#
+# Without --display, for CTest: windows come from Wine's null display driver,
+# never from an X server the caller happens to have, and the output is passed
+# on once the program has ended. With --display: the program shows its windows
+# on $DISPLAY and becomes this process, so that the process id that owns its
+# windows is the one the caller started; its output goes where the caller's
+# goes. Use separate prefixes for the two: the driver is the prefix's setting.
+#
 # MIRT2_WINE_LOCALE, if set, is the locale the program runs in (ja_JP.UTF-8).
 set -euo pipefail
+
+dll_path=''
+display=false
+while (($# > 0)); do
+  case "$1" in
+    --dll-dir)
+      # Z: is the Unix root in every Wine prefix.
+      dll_path+="${dll_path:+;}Z:${2//\//\\}"
+      shift 2
+      ;;
+    --font-dir)
+      # Wine keeps the caller's QT_ variables from Windows programs, but
+      # hands them WINEQT_ ones without the WINE.
+      export WINEQT_QPA_FONTDIR="Z:${2//\//\\}"
+      shift 2
+      ;;
+    --display)
+      display=true
+      shift
+      ;;
+    *) break ;;
+  esac
+done
+(($# >= 3)) || {
+  echo "usage: $0 [--dll-dir DIR]... [--font-dir DIR] [--display] WINE PREFIX PROGRAM [ARGUMENTS...]" >&2
+  exit 2
+}
 wine=$1
-prefix=$2
+# Wine takes only an absolute prefix.
+prefix=$(realpath -m "$2")
 shift 2
 
 export WINEPREFIX=$prefix
 # Wine's own diagnostics would bury the program's output.
 export WINEDEBUG=-all
-# No offer to download Mono or Gecko while the prefix is made.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-# Windows come from the registry's null display driver, never from an X server
-# the caller happens to have.
-unset DISPLAY WAYLAND_DISPLAY
+# No offer to download Mono or Gecko while the prefix is made, and no menu
+# entries in the user's desktop for what a program installs.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+[[ -z "$dll_path" ]] || export WINEPATH="$dll_path${WINEPATH:+;$WINEPATH}"
+$display || unset DISPLAY WAYLAND_DISPLAY
 
 mkdir -p "$(dirname "$prefix")"
 (
-  # Tests run in parallel must not make the prefix twice at once.
+  # Programs run in parallel must not make the prefix twice at once.
   flock 9
   if [[ ! -e $prefix/.mirt2-ready ]]; then
     rm -rf "$prefix"
     echo "wine-run: making the Wine prefix $prefix (once, some seconds)" >&2
     {
-      "$wine" wineboot --init
-      "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
+      # Made without a display either way, so that no dialog shows meanwhile.
+      env -u DISPLAY "$wine" wineboot --init
+      if ! $display; then
+        "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
+      fi
     } </dev/null >"$prefix.log" 2>&1 || { cat "$prefix.log" >&2; exit 1; }
     touch "$prefix/.mirt2-ready"
   fi
@@ -38,6 +82,10 @@ mkdir -p "$(dirname "$prefix")"
 run=("$wine")
 if [[ -n ${MIRT2_WINE_LOCALE:-} ]]; then
   run=(env "LC_ALL=$MIRT2_WINE_LOCALE" "$wine")
+fi
+
+if $display; then
+  exec "${run[@]}" "$@"
 fi
 
 # Wine's helper processes (wineserver, services.exe) outlive the program by

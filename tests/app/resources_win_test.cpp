@@ -116,7 +116,8 @@ struct IconGroupHeader {
 TEST(ResourcesTest, IconHoldsTheSizesWindowsAsksFor) {
   const HMODULE self = GetModuleHandleW(nullptr);
   // 14 is RT_GROUP_ICON, whose macro takes the narrow form here.
-  const HRSRC found = FindResourceW(self, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));
+  // The name that Qt loads the icon of its window class by.
+  const HRSRC found = FindResourceW(self, L"IDI_ICON1", MAKEINTRESOURCEW(14));
   ASSERT_NE(found, nullptr);
   const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(self, found)));
   ASSERT_NE(bytes, nullptr);
@@ -141,7 +142,7 @@ TEST(ResourcesTest, IconHoldsTheSizesWindowsAsksFor) {
   // Each size loads as an icon of that size: the 256 px one is stored as PNG.
   for (const int wanted : sizes) {
     const auto icon = static_cast<HICON>(
-        LoadImageW(self, MAKEINTRESOURCEW(1), IMAGE_ICON, wanted, wanted, LR_DEFAULTCOLOR));
+        LoadImageW(self, L"IDI_ICON1", IMAGE_ICON, wanted, wanted, LR_DEFAULTCOLOR));
     ASSERT_NE(icon, nullptr) << wanted << " px";
     ICONINFO parts{};
     ASSERT_TRUE(GetIconInfo(icon, &parts));
@@ -152,6 +153,29 @@ TEST(ResourcesTest, IconHoldsTheSizesWindowsAsksFor) {
     if (parts.hbmMask) DeleteObject(parts.hbmMask);
     DestroyIcon(icon);
   }
+}
+
+bool UnderWine() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+TEST(ResourcesTest, WindowsRunsTheProgramAsItsManifestAsks) {
+  // The narrow-character APIs, Qt's and the C runtime's, speak UTF-8.
+  EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
+  if (UnderWine()) {
+    GTEST_SKIP() << "Wine gives its configured Windows version to every program and takes "
+                    "every program for per-monitor DPI aware";
+  }
+  // Windows 10 and 11 give their own version only to a program that declares them.
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof version;
+#ifdef _MSC_VER
+#pragma warning(suppress : 4996)  // deprecated for this very reason
+#endif
+  ASSERT_TRUE(GetVersionExW(&version));
+  EXPECT_EQ(version.dwMajorVersion, 10u);
+  EXPECT_TRUE(AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(),
+                                           DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2));
 }
 
 }  // namespace

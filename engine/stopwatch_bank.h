@@ -45,9 +45,6 @@ class StopwatchBank {
   [[nodiscard]] const std::string& ImaJikanText() const { return ima_jikan_text_; }
   [[nodiscard]] const std::string& JikanText(int i) const { return jikan_text_[Slot(i)]; }
 
-  [[nodiscard]] const TimePattern& RegionalPattern() const { return regional_; }
-  [[nodiscard]] const TimePattern& ElapsedPattern() const { return elapsed_; }
-
  private:
   static std::size_t Slot(int i);
   static bool Assign(std::string& target, std::string_view value);

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 
+#include "ascii.h"
 #include "clock.h"
 
 namespace mirt2 {
 
 namespace {
 
-bool IsAsciiLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }

@@ -12,7 +12,7 @@ build=build/default
 
 echo "== cppcheck"
 cppcheck --std=c++20 --language=c++ --enable=warning,performance,portability --library=qt \
-  --inline-suppr --error-exitcode=1 --quiet -Iengine -Iui -Iui/platform -j"$(nproc)" \
+  --inline-suppr --error-exitcode=1 --quiet -Iengine -Iui -Iplatform -j"$(nproc)" \
   engine ui app
 
 echo "== clang-tidy"

@@ -2,11 +2,9 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QLabel>
 #include <QRadioButton>
 #include <QStringList>
 #include <algorithm>
-#include <vector>
 
 #include "caption_label.h"
 #include "control_accessibles.h"
@@ -29,141 +27,118 @@ QRect PixelRect(const ControlRow& row) {
           TwipsToPixels(row.top + row.height) - top};
 }
 
-void SetColour(QWidget& widget, QPalette::ColorRole role, Colour colour) {
-  QPalette palette = widget.palette();
-  palette.setColor(role, ToQColor(colour));
-  widget.setPalette(palette);
-}
-
-QWidget* Create(const ControlRow& row, QWidget* parent) {
-  switch (row.kind) {
-    case ControlKind::kFrame: {
-      auto* frame = new QFrame(parent);
-      frame->setFrameStyle(row.bordered ? (QFrame::Box | QFrame::Sunken) : QFrame::NoFrame);
-      return frame;
-    }
-    case ControlKind::kLabel: {
-      auto* label = new CaptionLabel(ToQString(row.caption), parent);
-      const Qt::Alignment horizontal =
-          row.alignment == LabelAlignment::kCentred ? Qt::AlignHCenter : Qt::AlignLeft;
-      label->setAlignment(horizontal | Qt::AlignTop);
-      return label;
-    }
-    case ControlKind::kCommandButton: {
-      auto* button = new FaceButton(ToQString(row.caption), parent);
-      button->SetWindowDefault(row.default_button);
-      return button;
-    }
-    case ControlKind::kOptionButton: {
-      auto* option = new QRadioButton(ToQString(row.caption), parent);
-      // Buttons paint on the Button role; these take the frame's colours.
-      option->setBackgroundRole(QPalette::Window);
-      option->setForegroundRole(QPalette::WindowText);
-      option->setChecked(row.value != 0);
-      return option;
-    }
-    case ControlKind::kCheckBox: {
-      auto* check = new QCheckBox(parent);
-      check->setBackgroundRole(QPalette::Window);
-      check->setForegroundRole(QPalette::WindowText);
-      check->setCheckState(row.value == 2   ? Qt::PartiallyChecked
-                           : row.value != 0 ? Qt::Checked
-                                            : Qt::Unchecked);
-      return check;
-    }
-    case ControlKind::kWindow:
-      break;
-  }
-  return nullptr;
-}
-
-void ApplyAccessibleTexts(const ControlRow& row, QWidget& widget) {
+void SetAccessibleTexts(QWidget& widget, const ControlRow& row) {
   if (!row.accessible_name.empty()) widget.setAccessibleName(ToQString(row.accessible_name));
   if (!row.accessible_description.empty()) {
     widget.setAccessibleDescription(ToQString(row.accessible_description));
   }
 }
 
-void ApplyProperties(const ControlRow& row, QWidget& widget) {
-  if (!row.tool_tip.empty()) widget.setToolTip(ToQString(row.tool_tip));
-  ApplyAccessibleTexts(row, widget);
-  if (row.font) widget.setFont(DesignFont(*row.font, widget.font()));
-  if (row.fore_color) SetColour(widget, QPalette::WindowText, *row.fore_color);
+// The palette's colours: the text, and the background a control fills itself (none on a
+// label: its frame shows through). A command button shows its back colour on its face.
+void Paint(QWidget& control, const ControlRow& row) {
+  if (row.fore_color) SetColour(control, QPalette::WindowText, *row.fore_color);
   if (row.back_color) {
-    if (auto* button = qobject_cast<FaceButton*>(&widget)) {
-      button->SetFace(ToQColor(*row.back_color));
-    } else {
-      SetColour(widget, QPalette::Window, *row.back_color);
-      widget.setAutoFillBackground(!row.transparent);
-    }
+    SetColour(control, QPalette::Window, *row.back_color);
+    control.setAutoFillBackground(true);
   }
-  widget.setObjectName(row.index == 0
-                           ? ToQString(row.name)
-                           : QStringLiteral("%1(%2)").arg(ToQString(row.name)).arg(row.index));
 }
 
 }  // namespace
 
-QFont DesignFont(const FontStyle& row, const QFont& base) {
+QFont DesignFont(const FontStyle& style, const QFont& base) {
   QFont font = base;
   QStringList faces;
   for (std::string_view face : kFontFaces) {
     faces << ToQString(face);
   }
   font.setFamilies(faces);
-  font.setPointSizeF(row.points);
-  font.setBold(row.bold);
-  font.setUnderline(row.underline);
+  font.setPointSizeF(style.points);
+  font.setBold(style.bold);
+  font.setUnderline(style.underline);
   return font;
 }
 
-ControlSet BuildControls(QWidget& window, std::span<const ControlRow> table) {
+ControlMaker::ControlMaker(QWidget& window, const ControlRow& row, std::vector<QWidget*>& all)
+    : window_(window), all_(all) {
   // Before any control exists: Qt keeps the first interface it makes for a control.
   InstallControlAccessibles();
-  ControlSet controls;
-  std::vector<const ControlRow*> focus_order;
-  for (const ControlRow& row : table) {
-    if (row.kind == ControlKind::kWindow) {
-      window.setWindowTitle(ToQString(row.caption));
-      // Every control sits where its twips put it: the window has one direction, whatever
-      // direction a translation of Qt gives the application (Hebrew, Arabic, -reverse).
-      window.setLayoutDirection(Qt::LeftToRight);
-      // Controls that name no font take the window's: the design face at 9 pt.
-      window.setFont(DesignFont(FontStyle{}, window.font()));
-      ApplyAccessibleTexts(row, window);
-      if (row.back_color) {
-        SetColour(window, QPalette::Window, *row.back_color);
-        window.setAutoFillBackground(true);
-      }
-      controls.Add(row.Ref(), &window);
-      continue;
-    }
-    QWidget* widget = Create(row, controls.Get(row.container));
-    ApplyProperties(row, *widget);
-    widget->setGeometry(PixelRect(row));
-    if (!row.visible) widget->hide();
-    controls.Add(row.Ref(), widget);
-    if (widget->focusPolicy() != Qt::NoFocus && row.tab_index) focus_order.push_back(&row);
-  }
+  window.setObjectName(ToQString(row.name));
+  window.setWindowTitle(ToQString(row.caption));
+  // Every control sits where its twips put it: the window has one direction, whatever
+  // direction a translation of Qt gives the application (Hebrew, Arabic, -reverse).
+  window.setLayoutDirection(Qt::LeftToRight);
+  // Controls that name no font take the window's: the design face at 9 pt.
+  window.setFont(DesignFont(FontStyle{}, window.font()));
+  SetAccessibleTexts(window, row);
+  Paint(window, row);
+}
 
+void ControlMaker::Place(QWidget& control, const ControlRow& row) {
+  control.setObjectName(ToQString(row.name));
+  if (!row.tool_tip.empty()) control.setToolTip(ToQString(row.tool_tip));
+  SetAccessibleTexts(control, row);
+  if (row.font) control.setFont(DesignFont(*row.font, control.font()));
+  control.setGeometry(PixelRect(row));
+  if (!row.visible) control.hide();
+  if (row.tab_index && control.focusPolicy() != Qt::NoFocus) {
+    tab_stops_.emplace_back(*row.tab_index, &control);
+  }
+  all_.push_back(&control);
+}
+
+void ControlMaker::Make(QFrame*& frame, QWidget* container, const ControlRow& row) {
+  frame = new QFrame(container);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Paint(*frame, row);
+  Place(*frame, row);
+}
+
+void ControlMaker::Make(CaptionLabel*& label, QWidget* container, const ControlRow& row) {
+  label = new CaptionLabel(ToQString(row.caption), container);
+  label->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+  Paint(*label, row);
+  Place(*label, row);
+}
+
+void ControlMaker::Make(FaceButton*& button, QWidget* container, const ControlRow& row) {
+  button = new FaceButton(ToQString(row.caption), container);
+  button->SetWindowDefault(row.default_button);
+  if (row.back_color) button->SetFace(ToQColor(*row.back_color));
+  Place(*button, row);
+}
+
+void ControlMaker::Make(QRadioButton*& option, QWidget* container, const ControlRow& row) {
+  option = new QRadioButton(ToQString(row.caption), container);
+  // Buttons paint on the Button role; these take the frame's colours.
+  option->setBackgroundRole(QPalette::Window);
+  option->setForegroundRole(QPalette::WindowText);
+  option->setChecked(row.value);
+  marked_.push_back(option);
+  Paint(*option, row);
+  Place(*option, row);
+}
+
+void ControlMaker::Make(QCheckBox*& check, QWidget* container, const ControlRow& row) {
+  check = new QCheckBox(container);
+  check->setBackgroundRole(QPalette::Window);
+  check->setForegroundRole(QPalette::WindowText);
+  check->setChecked(row.value);
+  marked_.push_back(check);
+  Paint(*check, row);
+  Place(*check, row);
+}
+
+void ControlMaker::Finish() {
   // Made last, so that it outlives the controls that use it.
   auto* focus_marks = new FocusMarkStyle();
-  focus_marks->setParent(&window);
-  for (const auto& [ref, widget] : controls.All()) {
-    if (qobject_cast<QRadioButton*>(widget) != nullptr ||
-        qobject_cast<QCheckBox*>(widget) != nullptr) {
-      widget->setStyle(focus_marks);
-    }
+  focus_marks->setParent(&window_);
+  for (QWidget* control : marked_) control->setStyle(focus_marks);
+  std::stable_sort(tab_stops_.begin(), tab_stops_.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t n = 1; n < tab_stops_.size(); ++n) {
+    QWidget::setTabOrder(tab_stops_[n - 1].second, tab_stops_[n].second);
   }
-
-  std::stable_sort(
-      focus_order.begin(), focus_order.end(),
-      [](const ControlRow* a, const ControlRow* b) { return *a->tab_index < *b->tab_index; });
-  for (std::size_t n = 1; n < focus_order.size(); ++n) {
-    QWidget::setTabOrder(controls.Get(focus_order[n - 1]->Ref()),
-                         controls.Get(focus_order[n]->Ref()));
-  }
-  return controls;
 }
 
 }  // namespace mirt2

@@ -1,18 +1,15 @@
 #include "control_table.h"
 
-#include <algorithm>
-#include <array>
-#include <stdexcept>
-#include <tuple>
+#include <QFrame>
+#include <optional>
+#include <string>
 #include <utility>
-#include <vector>
 
+#include "build_controls.h"
 #include "button_faces.h"
 
 namespace mirt2 {
 namespace {
-
-constexpr std::string_view kZeroTime = "00:00:00";
 
 constexpr FontStyle kPanelLabelFont{.points = 12.0, .bold = true};
 constexpr FontStyle kButtonFont{.points = 10.5};
@@ -22,243 +19,169 @@ constexpr FontStyle kOptionFont{.points = 9.0, .bold = true};
 constexpr FontStyle kStartTimeFont{.points = 10.5};
 constexpr FontStyle kNowTimeFont{.points = 10.5, .bold = true};
 
-struct Position {
-  int left;
-  int top;
+// Left and Top of the ten panels. Only panel 1 lies inside the start-up client area; the
+// display modes move the others in.
+constexpr int kPanelDesignPositions[kStopwatchCount][2] = {
+    {30, 0},     {30, 2400},   {30, 2880},   {2880, 0},    {2880, 480},
+    {2880, 960}, {2880, 1440}, {2880, 1920}, {2880, 2400}, {2880, 2880},
 };
 
-// Only panel 1 lies inside the start-up client area; the display modes move the others in.
-constexpr std::array<Position, kPanelCount> kPanelDesignPositions = {{
-    {30, 0},
-    {30, 2400},
-    {30, 2880},
-    {2880, 0},
-    {2880, 480},
-    {2880, 960},
-    {2880, 1440},
-    {2880, 1920},
-    {2880, 2400},
-    {2880, 2880},
-}};
+struct Box {
+  int left, top, width, height;
+};
 
-ControlRow Control(std::string_view name, int index, ControlKind kind, const ControlRef& container,
-                   int left, int top, int width, int height) {
-  ControlRow c;
-  c.name = name;
-  c.index = index;
-  c.kind = kind;
-  c.container = container;
-  c.left = left;
-  c.top = top;
-  c.width = width;
-  c.height = height;
-  return c;
+ControlRow At(std::string name, Box box) {
+  ControlRow row;
+  row.name = std::move(name);
+  row.left = box.left;
+  row.top = box.top;
+  row.width = box.width;
+  row.height = box.height;
+  return row;
 }
 
-ControlRow Frame(std::string_view name, int index, Position at, int width, int height) {
-  ControlRow c =
-      Control(name, index, ControlKind::kFrame, {kWindowName}, at.left, at.top, width, height);
-  c.back_color = kDarkGreen;
-  c.bordered = true;
-  return c;
+ControlRow Frame(std::string name, Box box, std::string spoken) {
+  ControlRow row = At(std::move(name), box);
+  row.back_color = kDarkGreen;
+  row.accessible_name = std::move(spoken);
+  return row;
 }
 
-ControlRow Label(std::string_view name, int index, const ControlRef& container, int left, int top,
-                 int width, int height, std::string caption, FontStyle font, Colour fore,
-                 LabelAlignment alignment) {
-  ControlRow c = Control(name, index, ControlKind::kLabel, container, left, top, width, height);
-  c.caption = std::move(caption);
-  c.font = font;
-  c.fore_color = fore;
-  c.alignment = alignment;
-  c.transparent = true;
-  return c;
+ControlRow Label(std::string name, Box box, std::string caption, FontStyle font, Colour fore,
+                 bool centred, std::string spoken) {
+  ControlRow row = At(std::move(name), box);
+  row.caption = std::move(caption);
+  row.font = font;
+  row.fore_color = fore;
+  row.centred = centred;
+  row.accessible_name = std::move(spoken);
+  return row;
 }
 
-ControlRow Button(std::string_view name, int index, const ControlRef& container, int left, int top,
-                  int width, int height, std::string_view caption, std::optional<FontStyle> font,
-                  std::string_view tool_tip = {}) {
-  ControlRow c =
-      Control(name, index, ControlKind::kCommandButton, container, left, top, width, height);
-  c.caption = caption;
-  c.tool_tip = tool_tip;
-  c.font = font;
-  c.back_color = kBrightGreen;
-  c.graphical = true;
-  return c;
+// Every command button is drawn in the graphical style: its face shows the bright green.
+ControlRow Button(std::string name, Box box, std::string_view caption,
+                  std::optional<FontStyle> font, int tab_index, std::string_view spoken,
+                  std::string_view description = {}, std::string_view tool_tip = {}) {
+  ControlRow row = At(std::move(name), box);
+  row.caption = caption;
+  row.tool_tip = tool_tip;
+  row.font = font;
+  row.back_color = kBrightGreen;
+  row.tab_index = tab_index;
+  row.accessible_name = spoken;
+  row.accessible_description = description;
+  return row;
 }
 
-ControlRow OptionButton(std::string_view name, int left, int top, std::string_view caption,
-                        bool selected) {
-  ControlRow c = Control(name, 0, ControlKind::kOptionButton, {"fram2"}, left, top, 550, 180);
-  c.caption = caption;
-  c.font = kOptionFont;
-  c.fore_color = kWhite;
-  c.back_color = kDarkGreen;
-  c.value = selected ? 1 : 0;
-  return c;
-}
-
-// What a screen reader says for the control.
-ControlRow Spoken(ControlRow c, std::string name, std::string description = {}) {
-  c.accessible_name = std::move(name);
-  c.accessible_description = std::move(description);
-  return c;
-}
-
-// The ten panels are alike but for their index, their position and the number they show.
-void AddPanel(std::vector<ControlRow>& rows, int i) {
-  const ControlRef panel{"fram1", i};
-  const std::string stopwatch = "ストップウォッチ " + std::to_string(i);
-  rows.push_back(Spoken(Frame("fram1", i, kPanelDesignPositions.at(i - 1), 2750, 500), stopwatch));
-  rows.push_back(Spoken(Label("lblNo", i, panel, 50, 170, 400, 252, std::to_string(i) + "-",
-                              kPanelLabelFont, kWhite, LabelAlignment::kCentred),
-                        stopwatch + " の番号"));
-  rows.push_back(Spoken(Label("lblJikan", i, panel, 500, 180, 1056, 252, std::string(kZeroTime),
-                              kPanelLabelFont, kLightYellow, LabelAlignment::kCentred),
-                        stopwatch + " の経過時間"));
-  rows.push_back(Spoken(Button("cmdStr", i, panel, 1700, 130, 440, 350, "始", kButtonFont),
-                        stopwatch + " を開始",
-                        "経過時間を 0 から計り始めます。計測中なら 0 から計り直します"));
-  rows.push_back(Spoken(Button("cmdStp", i, panel, 2220, 130, 440, 350, "止", kButtonFont),
-                        stopwatch + " を停止", "経過時間の表示をその時点で止めます"));
-}
-
-void AddControlPanel(std::vector<ControlRow>& rows) {
-  const ControlRef panel{"fram2"};
-  rows.push_back(Spoken(Frame("fram2", 0, {0, 450}, 2800, 1030), "操作パネル"));
-  rows.push_back(Spoken(Label("lblStrt", 0, panel, 100, 120, 732, 204, "開始時刻", kHeadingFont,
-                              kWhite, LabelAlignment::kLeft),
-                        "開始時刻の見出し"));
-  rows.push_back(Spoken(Label("lblIma", 0, panel, 1000, 120, 732, 204, "現在時刻", kHeadingFont,
-                              kWhite, LabelAlignment::kLeft),
-                        "現在時刻の見出し"));
-  rows.push_back(Spoken(
-      Button("cmdReset", 0, panel, 1880, 130, 200, 220, "0", kResetFont, "\"０\"に戻します"),
-      "表示を 0 に戻す", "すべてのストップウォッチを止め、時間の表示を 00:00:00 に戻します"));
-  for (const auto& [name, left, top, count, selected] : {
-           std::tuple{"opt1", 2400, 80, "1", true},
-           std::tuple{"opt5", 2160, 250, "5", false},
-           std::tuple{"opt10", 1920, 430, "10", false},
-       }) {
-    rows.push_back(Spoken(OptionButton(name, left, top, count, selected),
-                          std::string(count) + " 個表示",
-                          "ストップウォッチを " + std::string(count) + " 個表示します"));
-  }
-  rows.push_back(Control("chk1", 0, ControlKind::kCheckBox, panel, 2550, 400, 180, 180));
-  rows.back().tool_tip = "オプション";
-  rows.back().back_color = kDarkGreen;
-  rows.back().value = 0;
-  // The check box has no caption, so its name alone tells what it is.
-  rows.back().accessible_name = "オプションを表示";
-  rows.back().accessible_description =
-      "文字色、ボタンの色、背景色、コピー、常に前面のボタンを表示します";
-  rows.push_back(Spoken(Label("lblStrJikan", 0, panel, 30, 350, 850, 252, std::string(kZeroTime),
-                              kStartTimeFont, kWhite, LabelAlignment::kCentred),
-                        "開始時刻"));
-  rows.push_back(Spoken(Label("lblImaJikan", 0, panel, 900, 350, 950, 252, std::string(kZeroTime),
-                              kNowTimeFont, kWhite, LabelAlignment::kCentred),
-                        "現在時刻"));
-  rows.push_back(Spoken(Button("cmdEnd", 0, panel, 120, 650, 700, 320, "終了", kButtonFont),
-                        "プログラムを終了"));
-  rows.push_back(Spoken(Button("cmbAlStr", 0, panel, 880, 650, 900, 320, "全部始", kButtonFont),
-                        "すべてのストップウォッチを開始"));
-  // Of the two marks the start-all button may carry, Enter suits it better than Esc: focus
-  // starts on it, and a stray Esc must not start every stopwatch.
-  rows.back().default_button = true;
-  rows.push_back(Spoken(Button("cmdAlStp", 0, panel, 1830, 650, 900, 320, "全部止", kButtonFont),
-                        "すべてのストップウォッチを停止"));
-}
-
-void AddOptionsPanel(std::vector<ControlRow>& rows) {
-  const ControlRef panel{"fram3"};
-  rows.push_back(Spoken(Frame("fram3", 0, {0, 1440}, 2800, 492), "オプションパネル"));
-  rows.back().visible = false;
-  // The buttons leave the description to their tool tips, which the copy and always-on-top
-  // buttons change as they announce their next action.
-  struct PanelButton {
-    std::string_view name;
-    int left;
-    int width;
-    std::string_view caption;
-    std::string_view tool_tip;
-    std::string_view spoken;
-  };
-  static constexpr PanelButton kButtons[] = {
-      {"cmdMoji", 50, 550, "字色", "ボタン以外の文字色を変えます", "文字色を変更"},
-      {"cmdButn", 540, 600, "ボタン", "ボタンの色を変えます（文字色は変わりません）",
-       "ボタンの色を変更"},
-      {"cmdHaikei", 1070, 550, "背色", "背景色を変えます", "背景色を変更"},
-      {"cmdCopy", 1650, 620, "コピー", kCopyUnnumberedTip, "経過時間をクリップボードにコピー"},
-      {"cmdMae", 2300, 500, kMaeToFront.caption, kMaeToFront.tool_tip, kMaeToFront.accessible_name},
-  };
-  for (const PanelButton& b : kButtons) {
-    rows.push_back(Spoken(
-        Button(b.name, 0, panel, b.left, 130, b.width, 300, b.caption, std::nullopt, b.tool_tip),
-        std::string(b.spoken)));
-  }
-}
-
-std::vector<ControlRef> TabOrder() {
-  std::vector<ControlRef> order = {{"cmbAlStr"}, {"cmdAlStp"}};
-  for (int i = 1; i <= kPanelCount; ++i) {
-    order.push_back({"cmdStr", i});
-    order.push_back({"cmdStp", i});
-  }
-  order.insert(order.end(), {{"cmdReset"},
-                             {"opt1"},
-                             {"opt5"},
-                             {"opt10"},
-                             {"chk1"},
-                             {"cmdEnd"},
-                             {"fram1", 1},
-                             {"lblJikan", 1},
-                             {"lblNo", 1},
-                             {"fram2"},
-                             {"lblIma"},
-                             {"lblStrt"},
-                             {"lblImaJikan"},
-                             {"lblStrJikan"}});
-  for (int i = 2; i <= kPanelCount; ++i) {
-    order.insert(order.end(), {{"fram1", i}, {"lblNo", i}, {"lblJikan", i}});
-  }
-  order.insert(order.end(),
-               {{"fram3"}, {"cmdMae"}, {"cmdMoji"}, {"cmdHaikei"}, {"cmdCopy"}, {"cmdButn"}});
-  return order;
-}
-
-std::vector<ControlRow> BuildTable() {
-  std::vector<ControlRow> rows;
-  rows.push_back(Control(kWindowName, 0, ControlKind::kWindow, {}, 7215, 5790, 5700, 3480));
-  rows.back().caption = "ミルテス-２";
-  rows.back().accessible_name = rows.back().caption;
-  rows.back().back_color = kDarkGreen;
-  for (int i = 1; i <= kPanelCount; ++i) AddPanel(rows, i);
-  AddControlPanel(rows);
-  AddOptionsPanel(rows);
-
-  const std::vector<ControlRef> order = TabOrder();
-  for (std::size_t n = 0; n < order.size(); ++n) {
-    auto row = std::find_if(rows.begin(), rows.end(),
-                            [&](const ControlRow& c) { return c.Ref() == order[n]; });
-    if (row == rows.end()) throw std::logic_error("tab order names a missing control");
-    row->tab_index = static_cast<int>(n);
-  }
-  return rows;
+ControlRow Option(std::string name, int left, int top, const std::string& count, bool selected,
+                  int tab_index) {
+  ControlRow row = At(std::move(name), {left, top, 550, 180});
+  row.caption = count;
+  row.font = kOptionFont;
+  row.fore_color = kWhite;
+  row.back_color = kDarkGreen;
+  row.value = selected;
+  row.tab_index = tab_index;
+  row.accessible_name = count + " 個表示";
+  row.accessible_description = "ストップウォッチを " + count + " 個表示します";
+  return row;
 }
 
 }  // namespace
 
-std::span<const ControlRow> ControlTable() {
-  static const std::vector<ControlRow> table = BuildTable();
-  return table;
-}
+// The control table: each control's design-time properties, in the order the controls are
+// made. Tab indexes are the design's: 0 and 1 start and stop all, 2 to 21 the panels' buttons.
+void BuildControls(QWidget& window, Controls& c) {
+  ControlRow form;
+  form.name = "frmMirt2";
+  form.caption = "ミルテス-２";
+  form.back_color = kDarkGreen;
+  form.accessible_name = form.caption;
+  ControlMaker make(window, form, c.all);
 
-const ControlRow* FindControl(std::string_view name, int index) {
-  const auto table = ControlTable();
-  auto row = std::find_if(table.begin(), table.end(),
-                          [&](const ControlRow& c) { return c.name == name && c.index == index; });
-  return row == table.end() ? nullptr : &*row;
+  // The ten panels are alike but for their index, their position and the number they show.
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    const auto n = static_cast<std::size_t>(i - 1);
+    const std::string index = "(" + std::to_string(i) + ")";
+    const std::string stopwatch = "ストップウォッチ " + std::to_string(i);
+    const auto [left, top] = kPanelDesignPositions[n];
+    make.Make(c.fram1[n], &window, Frame("fram1" + index, {left, top, 2750, 500}, stopwatch));
+    make.Make(c.lblNo[n], c.fram1[n],
+              Label("lblNo" + index, {50, 170, 400, 252}, std::to_string(i) + "-", kPanelLabelFont,
+                    kWhite, true, stopwatch + " の番号"));
+    make.Make(c.lblJikan[n], c.fram1[n],
+              Label("lblJikan" + index, {500, 180, 1056, 252}, std::string(kZeroText),
+                    kPanelLabelFont, kLightYellow, true, stopwatch + " の経過時間"));
+    make.Make(c.cmdStr[n], c.fram1[n],
+              Button("cmdStr" + index, {1700, 130, 440, 350}, "始", kButtonFont, 2 * i,
+                     stopwatch + " を開始",
+                     "経過時間を 0 から計り始めます。計測中なら 0 から計り直します"));
+    make.Make(c.cmdStp[n], c.fram1[n],
+              Button("cmdStp" + index, {2220, 130, 440, 350}, "止", kButtonFont, 2 * i + 1,
+                     stopwatch + " を停止", "経過時間の表示をその時点で止めます"));
+  }
+
+  make.Make(c.fram2, &window, Frame("fram2", {0, 450, 2800, 1030}, "操作パネル"));
+  make.Make(c.lblStrt, c.fram2,
+            Label("lblStrt", {100, 120, 732, 204}, "開始時刻", kHeadingFont, kWhite, false,
+                  "開始時刻の見出し"));
+  make.Make(c.lblIma, c.fram2,
+            Label("lblIma", {1000, 120, 732, 204}, "現在時刻", kHeadingFont, kWhite, false,
+                  "現在時刻の見出し"));
+  make.Make(c.cmdReset, c.fram2,
+            Button("cmdReset", {1880, 130, 200, 220}, "0", kResetFont, 22, "表示を 0 に戻す",
+                   "すべてのストップウォッチを止め、時間の表示を 00:00:00 に戻します",
+                   "\"０\"に戻します"));
+  make.Make(c.opt1, c.fram2, Option("opt1", 2400, 80, "1", true, 23));
+  make.Make(c.opt5, c.fram2, Option("opt5", 2160, 250, "5", false, 24));
+  make.Make(c.opt10, c.fram2, Option("opt10", 1920, 430, "10", false, 25));
+  // The check box has no caption, so its name alone tells what it is.
+  ControlRow check = At("chk1", {2550, 400, 180, 180});
+  check.tool_tip = "オプション";
+  check.back_color = kDarkGreen;
+  check.tab_index = 26;
+  check.accessible_name = "オプションを表示";
+  check.accessible_description = "文字色、ボタンの色、背景色、コピー、常に前面のボタンを表示します";
+  make.Make(c.chk1, c.fram2, check);
+  make.Make(c.lblStrJikan, c.fram2,
+            Label("lblStrJikan", {30, 350, 850, 252}, std::string(kZeroText), kStartTimeFont,
+                  kWhite, true, "開始時刻"));
+  make.Make(c.lblImaJikan, c.fram2,
+            Label("lblImaJikan", {900, 350, 950, 252}, std::string(kZeroText), kNowTimeFont, kWhite,
+                  true, "現在時刻"));
+  make.Make(c.cmdEnd, c.fram2,
+            Button("cmdEnd", {120, 650, 700, 320}, "終了", kButtonFont, 27, "プログラムを終了"));
+  ControlRow start_all = Button("cmbAlStr", {880, 650, 900, 320}, "全部始", kButtonFont, 0,
+                                "すべてのストップウォッチを開始");
+  // Of the two marks the start-all button may carry, Enter suits it better than Esc: focus
+  // starts on it, and a stray Esc must not start every stopwatch.
+  start_all.default_button = true;
+  make.Make(c.cmbAlStr, c.fram2, start_all);
+  make.Make(c.cmdAlStp, c.fram2,
+            Button("cmdAlStp", {1830, 650, 900, 320}, "全部止", kButtonFont, 1,
+                   "すべてのストップウォッチを停止"));
+
+  ControlRow options = Frame("fram3", {0, 1440, 2800, 492}, "オプションパネル");
+  options.visible = false;
+  make.Make(c.fram3, &window, options);
+  // These buttons leave the description to their tool tips, which the copy and always-on-top
+  // buttons change as they announce their next action.
+  make.Make(c.cmdMoji, c.fram3,
+            Button("cmdMoji", {50, 130, 550, 300}, "字色", std::nullopt, 65, "文字色を変更", {},
+                   "ボタン以外の文字色を変えます"));
+  make.Make(c.cmdButn, c.fram3,
+            Button("cmdButn", {540, 130, 600, 300}, "ボタン", std::nullopt, 68, "ボタンの色を変更",
+                   {}, "ボタンの色を変えます（文字色は変わりません）"));
+  make.Make(c.cmdHaikei, c.fram3,
+            Button("cmdHaikei", {1070, 130, 550, 300}, "背色", std::nullopt, 66, "背景色を変更", {},
+                   "背景色を変えます"));
+  make.Make(c.cmdCopy, c.fram3,
+            Button("cmdCopy", {1650, 130, 620, 300}, "コピー", std::nullopt, 67,
+                   "経過時間をクリップボードにコピー", {}, kCopyUnnumberedTip));
+  make.Make(c.cmdMae, c.fram3,
+            Button("cmdMae", {2300, 130, 500, 300}, kMaeToFront.caption, std::nullopt, 64,
+                   kMaeToFront.accessible_name, {}, kMaeToFront.tool_tip));
+  make.Finish();
 }
 
 }  // namespace mirt2

@@ -4,14 +4,12 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QRadioButton>
 #include <exception>
+#include <initializer_list>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "build_controls.h"
 #include "button_faces.h"
 #include "caption_label.h"
 #include "control_table.h"
@@ -19,39 +17,14 @@
 #include "face_button.h"
 #include "qt_colour.h"
 #include "qt_text.h"
-#include "startup_plan.h"
 #include "tab_stops.h"
 #include "twips.h"
 
 namespace mirt2 {
 
 namespace {
-
-// Click handlers by control name; a control array's handler receives the index.
-struct ClickBinding {
-  std::string_view control;
-  void (frmMirt2::*handler)() = nullptr;
-  void (frmMirt2::*indexed_handler)(int) = nullptr;
-};
-
-constexpr ClickBinding kClickBindings[] = {
-    {"cmdStr", nullptr, &frmMirt2::cmdStr_Click},
-    {"cmdStp", nullptr, &frmMirt2::cmdStp_Click},
-    {"cmbAlStr", &frmMirt2::cmbAlStr_Click},
-    {"cmdAlStp", &frmMirt2::cmdAlStp_Click},
-    {"cmdReset", &frmMirt2::cmdReset_Click},
-    {"opt1", &frmMirt2::opt1_Click},
-    {"opt5", &frmMirt2::opt5_Click},
-    {"opt10", &frmMirt2::opt10_Click},
-    {"chk1", &frmMirt2::chk1_Click},
-    {"cmdCopy", &frmMirt2::cmdCopy_Click},
-    {"cmdMoji", &frmMirt2::cmdMoji_Click},
-    {"cmdButn", &frmMirt2::cmdButn_Click},
-    {"cmdHaikei", &frmMirt2::cmdHaikei_Click},
-    {"cmdMae", &frmMirt2::cmdMae_Click},
-    {"cmdEnd", &frmMirt2::cmdEnd_Click},
-};
-
+// Timer1 has no row in the control table: it is not drawn and takes no focus.
+constexpr int kTimer1IntervalMs = 100;
 }  // namespace
 
 frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, QWidget* parent)
@@ -60,27 +33,28 @@ frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, 
                           Qt::WindowCloseButtonHint),
       services_(services),
       bank_(services.clock, regional),
-      controls_(BuildControls(*this, ControlTable())),
       geometry_(*this),
       cmn_dialog1_(services.picker) {
+  BuildControls(*this, *this);
   for (int i = 1; i <= kStopwatchCount; ++i) {
-    fram1_[i - 1] = controls_.As<QFrame>("fram1", i);
-    lbl_jikan_[i - 1] = controls_.As<CaptionLabel>("lblJikan", i);
+    const auto n = static_cast<std::size_t>(i - 1);
+    connect(cmdStr[n], &QAbstractButton::clicked, this, [this, i] { cmdStr_Click(i); });
+    connect(cmdStp[n], &QAbstractButton::clicked, this, [this, i] { cmdStp_Click(i); });
   }
-  fram2_ = controls_.As<QFrame>("fram2");
-  fram3_ = controls_.As<QFrame>("fram3");
-  lbl_str_jikan_ = controls_.As<CaptionLabel>("lblStrJikan");
-  lbl_ima_jikan_ = controls_.As<CaptionLabel>("lblImaJikan");
-  cmb_al_str_ = controls_.As<FaceButton>("cmbAlStr");
-  opt1_ = controls_.As<QRadioButton>("opt1");
-  opt5_ = controls_.As<QRadioButton>("opt5");
-  opt10_ = controls_.As<QRadioButton>("opt10");
-  chk1_ = controls_.As<QCheckBox>("chk1");
-  cmd_copy_ = controls_.As<FaceButton>("cmdCopy");
-  cmd_mae_ = controls_.As<FaceButton>("cmdMae");
-
-  BindEvents();
-  timer1_.setInterval(kTimer1Interval);
+  connect(cmbAlStr, &QAbstractButton::clicked, this, &frmMirt2::cmbAlStr_Click);
+  connect(cmdAlStp, &QAbstractButton::clicked, this, &frmMirt2::cmdAlStp_Click);
+  connect(cmdReset, &QAbstractButton::clicked, this, &frmMirt2::cmdReset_Click);
+  connect(opt1, &QAbstractButton::clicked, this, &frmMirt2::opt1_Click);
+  connect(opt5, &QAbstractButton::clicked, this, &frmMirt2::opt5_Click);
+  connect(opt10, &QAbstractButton::clicked, this, &frmMirt2::opt10_Click);
+  connect(chk1, &QAbstractButton::clicked, this, &frmMirt2::chk1_Click);
+  connect(cmdCopy, &QAbstractButton::clicked, this, &frmMirt2::cmdCopy_Click);
+  connect(cmdMoji, &QAbstractButton::clicked, this, &frmMirt2::cmdMoji_Click);
+  connect(cmdButn, &QAbstractButton::clicked, this, &frmMirt2::cmdButn_Click);
+  connect(cmdHaikei, &QAbstractButton::clicked, this, &frmMirt2::cmdHaikei_Click);
+  connect(cmdMae, &QAbstractButton::clicked, this, &frmMirt2::cmdMae_Click);
+  connect(cmdEnd, &QAbstractButton::clicked, this, &frmMirt2::cmdEnd_Click);
+  timer1_.setInterval(kTimer1IntervalMs);
   connect(&timer1_, &QTimer::timeout, this, &frmMirt2::Timer1_Timer);
   timer1_.start();
 }
@@ -100,57 +74,26 @@ bool frmMirt2::Run(const char* handler, Body&& body, bool report) {
   return false;
 }
 
-void frmMirt2::BindEvents() {
-  for (const auto& [ref, widget] : controls_.All()) {
-    for (const ClickBinding& binding : kClickBindings) {
-      if (binding.control != ref.name) continue;
-      auto* button = qobject_cast<QAbstractButton*>(widget);
-      if (button == nullptr) continue;
-      const int index = ref.index;
-      connect(button, &QAbstractButton::clicked, this, [this, binding, index] {
-        if (binding.indexed_handler != nullptr) {
-          (this->*binding.indexed_handler)(index);
-        } else {
-          (this->*binding.handler)();
-        }
-      });
-    }
-  }
-}
-
 void frmMirt2::Form_Load() {
   Run("Form_Load", [this] {
-    for (const StartupAssignment& step : kStartupAssignments) {
-      switch (step.property) {
-        case StartupProperty::kBorderStyle:
-          controls_.As<QFrame>(step.target.name, step.target.index)
-              ->setFrameStyle(step.value == 0 ? QFrame::NoFrame : (QFrame::Box | QFrame::Sunken));
-          break;
-        case StartupProperty::kWidth:
-          geometry_.SetWidth(step.value);
-          break;
-        case StartupProperty::kTop:
-          geometry_.SetTop(step.value);
-          break;
-        case StartupProperty::kHeight:
-          geometry_.SetHeight(step.value);
-          break;
-      }
-    }
+    fram2->setFrameStyle(QFrame::NoFrame);
+    fram3->setFrameStyle(QFrame::NoFrame);
+    geometry_.SetWidth(kStartWidth);
+    geometry_.SetTop(kStartTop);
+    geometry_.SetHeight(kStartHeight);
     swith_mae_ = false;
     ShowTexts(bank_.ClearSwitches());
     // Focus starts on the first control of the tab order.
-    cmb_al_str_->setFocus(Qt::OtherFocusReason);
+    cmbAlStr->setFocus(Qt::OtherFocusReason);
   });
 }
 
 void frmMirt2::ShowTexts(ChangedTexts changed) {
   // Only a changed text reaches its label, so a tick repaints only what changed.
-  caption_writes_ += changed.Count();
-  if (changed.StrJikan()) lbl_str_jikan_->SetCaption(ToQString(bank_.StrJikanText()));
-  if (changed.ImaJikan()) lbl_ima_jikan_->SetCaption(ToQString(bank_.ImaJikanText()));
+  if (changed.StrJikan()) lblStrJikan->SetCaption(ToQString(bank_.StrJikanText()));
+  if (changed.ImaJikan()) lblImaJikan->SetCaption(ToQString(bank_.ImaJikanText()));
   for (int i = 1; i <= kStopwatchCount; ++i) {
-    if (changed.Jikan(i)) lbl_jikan_[i - 1]->SetCaption(ToQString(bank_.JikanText(i)));
+    if (changed.Jikan(i)) lblJikan[i - 1]->SetCaption(ToQString(bank_.JikanText(i)));
   }
 }
 
@@ -182,7 +125,7 @@ void frmMirt2::cmdReset_Click() {
 }
 
 int frmMirt2::CheckValue() const {
-  switch (chk1_->checkState()) {
+  switch (chk1->checkState()) {
     case Qt::Unchecked:
       return kCheckUnchecked;
     case Qt::Checked:
@@ -193,30 +136,57 @@ int frmMirt2::CheckValue() const {
   return kCheckUnchecked;
 }
 
-void frmMirt2::LayOutDisplayMode(int mode) {
-  LayOut(PlanDisplayMode(mode, CheckValue()));
+namespace {
+void SetTop(QWidget& frame, int twips) {
+  frame.move(frame.x(), TwipsToPixels(twips));
+}
+}  // namespace
+
+// The options panel's Top follows the Height that the window reports once it is set. The panels
+// a mode hides stay where they are; mode 1 moves panel 1 to the top and leaves its Left.
+void frmMirt2::LayOut(const DisplayModeLayout& mode) {
+  const int check = CheckValue();
+  showing_.Update(all);
+  geometry_.SetTop(mode.window_top);
+  SetTop(*fram2, mode.fram2_top);
+  if (check == kCheckChecked) ShowOptionsPanel(true, mode.height_options_shown);
+  if (check == kCheckUnchecked) ShowOptionsPanel(false, mode.height_options_hidden);
+  for (int n = 0; n < kStopwatchCount; ++n) {
+    QFrame& panel = *fram1.at(static_cast<std::size_t>(n));
+    if (n < mode.panels) {
+      const int left = mode.panels == 1 ? panel.x() : TwipsToPixels(kPanelLeft);
+      panel.move(left, TwipsToPixels(n * kPanelPitch));
+    }
+    panel.setVisible(n < mode.panels);
+  }
+  showing_.Update(all);
 }
 
-void frmMirt2::LayOut(const std::vector<LayoutAssignment>& plan) {
-  showing_.Update(controls_);
-  ApplyLayout(plan, *this);
-  showing_.Update(controls_);
+void frmMirt2::ShowOptionsPanel(bool shown, int window_height) {
+  geometry_.SetHeight(window_height);
+  if (shown) SetTop(*fram3, geometry_.Height() - kOptionsPanelAboveBottom);
+  fram3->setVisible(shown);
 }
 
 void frmMirt2::opt1_Click() {
-  Run("opt1_Click", [this] { LayOutDisplayMode(1); });
+  Run("opt1_Click", [this] { LayOut(kMode1); });
 }
 
 void frmMirt2::opt5_Click() {
-  Run("opt5_Click", [this] { LayOutDisplayMode(5); });
+  Run("opt5_Click", [this] { LayOut(kMode5); });
 }
 
 void frmMirt2::opt10_Click() {
-  Run("opt10_Click", [this] { LayOutDisplayMode(10); });
+  Run("opt10_Click", [this] { LayOut(kMode10); });
 }
 
 void frmMirt2::chk1_Click() {
-  Run("chk1_Click", [this] { LayOut(PlanOptionsPanel(CheckValue(), geometry_.Height())); });
+  Run("chk1_Click", [this] {
+    const bool shown = CheckValue() == kCheckChecked;
+    showing_.Update(all);
+    ShowOptionsPanel(shown, geometry_.Height() + (shown ? kOptionsToggle : -kOptionsToggle));
+    showing_.Update(all);
+  });
 }
 
 void frmMirt2::cmdCopy_Click() {
@@ -225,14 +195,14 @@ void frmMirt2::cmdCopy_Click() {
     const int count = DisplayMode();
     std::vector<std::string> texts;
     for (int i = 1; i <= count; ++i) {
-      texts.push_back(lbl_jikan_.at(static_cast<std::size_t>(i - 1))->text().toStdString());
+      texts.push_back(lblJikan.at(static_cast<std::size_t>(i - 1))->text().toStdString());
     }
     const std::string report = BuildCopyText(texts, count, numbered);
     services_.clipboard.Clear();
     services_.clipboard.SetText(report);
     // The tool tip names the next click's style: it switches with the style,
     // last, so that a failed copy leaves both as they were.
-    cmd_copy_->setToolTip(ToQString(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
+    cmdCopy->setToolTip(ToQString(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
     swith_bang_ = !swith_bang_;
   });
 }
@@ -261,39 +231,46 @@ void frmMirt2::cmdHaikei_Click() {
   PickColour(bak_colr_, &frmMirt2::ApplyBakColr);
 }
 
+// Each recolours its group in the design's order, the single controls first, then the control
+// arrays index by index, hidden panels included.
 void frmMirt2::ApplyMojiColr() {
-  ApplyColour(ColourGroup::kMoji, moji_colr_);
-}
-void frmMirt2::ApplyButtonColr() {
-  ApplyColour(ColourGroup::kButton, button_colr_);
-}
-void frmMirt2::ApplyBakColr() {
-  ApplyColour(ColourGroup::kBak, bak_colr_);
+  for (QWidget* control : std::initializer_list<QWidget*>{lblStrt, lblIma, lblStrJikan, lblImaJikan,
+                                                          opt1, opt5, opt10}) {
+    SetColour(*control, QPalette::WindowText, moji_colr_);
+  }
+  for (std::size_t n = 0; n < kStopwatchCount; ++n) {
+    SetColour(*lblNo[n], QPalette::WindowText, moji_colr_);
+    SetColour(*lblJikan[n], QPalette::WindowText, moji_colr_);
+  }
 }
 
-void frmMirt2::ApplyColour(ColourGroup group, Colour colour) {
-  const QColor qt_colour = ToQColor(colour);
-  const QPalette::ColorRole role =
-      PropertyOf(group) == ColourProperty::kForeColor ? QPalette::WindowText : QPalette::Window;
-  for (const ControlRef& member : MembersOf(group)) {
-    QWidget* widget = controls_.Get(member);
-    if (auto* button = qobject_cast<FaceButton*>(widget)) {
-      button->SetFace(qt_colour);
-      continue;
-    }
-    QPalette palette = widget->palette();
-    palette.setColor(role, qt_colour);
-    widget->setPalette(palette);
+void frmMirt2::ApplyButtonColr() {
+  const QColor face = ToQColor(button_colr_);
+  for (FaceButton* button :
+       {cmdEnd, cmbAlStr, cmdAlStp, cmdReset, cmdMoji, cmdButn, cmdHaikei, cmdCopy, cmdMae}) {
+    button->SetFace(face);
   }
+  for (std::size_t n = 0; n < kStopwatchCount; ++n) {
+    cmdStr[n]->SetFace(face);
+    cmdStp[n]->SetFace(face);
+  }
+}
+
+void frmMirt2::ApplyBakColr() {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{this, fram2, fram3, opt1, opt5, opt10, chk1}) {
+    SetColour(*control, QPalette::Window, bak_colr_);
+  }
+  for (QFrame* panel : fram1) SetColour(*panel, QPalette::Window, bak_colr_);
 }
 
 void frmMirt2::cmdMae_Click() {
   Run("cmdMae_Click", [this] {
     services_.stacking.SetTopmost(*this, !swith_mae_);
     const MaeFace& next = swith_mae_ ? kMaeToFront : kMaeRelease;
-    cmd_mae_->setText(ToQString(next.caption));
-    cmd_mae_->setToolTip(ToQString(next.tool_tip));
-    cmd_mae_->setAccessibleName(ToQString(next.accessible_name));
+    cmdMae->setText(ToQString(next.caption));
+    cmdMae->setToolTip(ToQString(next.tool_tip));
+    cmdMae->setAccessibleName(ToQString(next.accessible_name));
     swith_mae_ = !swith_mae_;
   });
 }
@@ -306,63 +283,10 @@ void frmMirt2::cmdEnd_Click() {
 }
 
 int frmMirt2::DisplayMode() const {
-  if (opt1_->isChecked()) return 1;
-  if (opt5_->isChecked()) return 5;
-  if (opt10_->isChecked()) return 10;
+  if (opt1->isChecked()) return 1;
+  if (opt5->isChecked()) return 5;
+  if (opt10->isChecked()) return 10;
   return 0;
-}
-
-QWidget* frmMirt2::Frame(LayoutTarget target) const {
-  switch (target.object) {
-    case LayoutObject::kFram1:
-      return fram1_.at(static_cast<std::size_t>(target.index - 1));
-    case LayoutObject::kFram2:
-      return fram2_;
-    case LayoutObject::kFram3:
-      return fram3_;
-    case LayoutObject::kWindow:
-      break;
-  }
-  return nullptr;
-}
-
-void frmMirt2::SetLeft(LayoutTarget target, int twips) {
-  if (target.object == LayoutObject::kWindow) {
-    move(TwipsToPixels(twips), y());
-    return;
-  }
-  QWidget* frame = Frame(target);
-  frame->move(TwipsToPixels(twips), frame->y());
-}
-
-void frmMirt2::SetTop(LayoutTarget target, int twips) {
-  if (target.object == LayoutObject::kWindow) {
-    geometry_.SetTop(twips);
-    return;
-  }
-  QWidget* frame = Frame(target);
-  frame->move(frame->x(), TwipsToPixels(twips));
-}
-
-void frmMirt2::SetHeight(LayoutTarget target, int twips) {
-  if (target.object == LayoutObject::kWindow) {
-    geometry_.SetHeight(twips);
-    return;
-  }
-  QWidget* frame = Frame(target);
-  frame->resize(frame->width(), TwipsToPixels(twips));
-}
-
-void frmMirt2::SetVisible(LayoutTarget target, bool visible) {
-  if (target.object == LayoutObject::kWindow) {
-    setVisible(visible);
-    return;
-  }
-  Frame(target)->setVisible(visible);
-}
-
-int frmMirt2::WindowHeight() const {
-  return geometry_.Height();
 }
 
 bool frmMirt2::event(QEvent* event) {
@@ -384,7 +308,7 @@ void frmMirt2::keyPressEvent(QKeyEvent* event) {
   // The start-all button is the window's default button: Enter anywhere that
   // no focused button took it presses it.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    cmb_al_str_->click();
+    cmbAlStr->click();
     return;
   }
   QWidget::keyPressEvent(event);
@@ -398,7 +322,7 @@ bool frmMirt2::focusNextPrevChild(bool next) {
 
 void frmMirt2::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  showing_.Update(controls_);
+  showing_.Update(all);
 }
 
 }  // namespace mirt2

@@ -3,18 +3,17 @@
 #include <QAccessible>
 #include <QWidget>
 
-#include "control_set.h"
 #include "on_screen.h"
 
 namespace mirt2 {
 
-void ShowingAnnouncer::Update(const ControlSet& controls) {
-  const auto& all = controls.All();
-  std::vector<bool> showing(all.size());
-  for (std::size_t n = 0; n < all.size(); ++n) {
-    showing[n] = OnScreen(*all[n].second);
-    if (QAccessible::isActive() && showing_.size() == all.size() && showing[n] != showing_[n]) {
-      QAccessibleEvent event(all[n].second,
+void ShowingAnnouncer::Update(const std::vector<QWidget*>& controls) {
+  std::vector<bool> showing(controls.size());
+  for (std::size_t n = 0; n < controls.size(); ++n) {
+    showing[n] = OnScreen(*controls[n]);
+    if (QAccessible::isActive() && showing_.size() == controls.size() &&
+        showing[n] != showing_[n]) {
+      QAccessibleEvent event(controls[n],
                              showing[n] ? QAccessible::ObjectShow : QAccessible::ObjectHide);
       QAccessible::updateAccessibility(&event);
     }

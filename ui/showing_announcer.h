@@ -2,9 +2,9 @@
 
 #include <vector>
 
-namespace mirt2 {
+class QWidget;
 
-class ControlSet;
+namespace mirt2 {
 
 // Tells listening screen readers which controls came into the client area or left it. Qt
 // announces a control that is shown or hidden, but not one that moves into view, as the
@@ -13,7 +13,7 @@ class ShowingAnnouncer {
  public:
   // Compares what shows now with what showed at the last call and announces each change;
   // the first call only takes note. Called before and after a layout, and on a resize.
-  void Update(const ControlSet& controls);
+  void Update(const std::vector<QWidget*>& controls);
 
  private:
   std::vector<bool> showing_;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cmath>
-
 namespace mirt2 {
 
 // Lengths are twips: 15 to a device-independent pixel, so that Qt's high-DPI

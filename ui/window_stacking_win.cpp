@@ -6,8 +6,7 @@
 namespace mirt2 {
 
 // winId() creates the native window where there is none yet, so Windows always
-// gets a real handle. The call can fail only for a handle that names no window,
-// which a live QWidget's is not.
+// gets a real handle.
 void NativeWindowStacking::SetTopmost(QWidget& window, bool topmost) {
   SetTopmostNative(reinterpret_cast<void*>(window.winId()), topmost);
 }

@@ -2,12 +2,19 @@
 // tables, on a clock that runs on in absolute seconds (days included) and jumps
 // forward, back and across midnight. The bank sees only times of day; the model
 // sees the whole clock, so a wrong midnight guess shows as a wrong text.
+//
+// One walker, two paces: a short walk busy with commands, in both clock
+// formats, and a week of 100 ms ticks with commands minutes to days apart, so
+// that runs pass several midnights. A week is millions of ticks: the checks
+// are plain comparisons that stop at the first disagreement.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,35 +25,30 @@ namespace {
 
 constexpr long long kDay = 86400;
 
-// Reads an absolute clock; each read may tick the second on, as a real clock can.
+long long TimeOfDay(long long absolute) {
+  return ((absolute % kDay) + kDay) % kDay;
+}
+
+// Reads an absolute clock; a read may tick the second on, as a real clock can
+// between two reads of one tick.
 class WanderingClock final : public Clock {
  public:
-  explicit WanderingClock(std::mt19937& rng) : rng_(rng) {}
+  WanderingClock(std::mt19937& rng, int wander) : rng_(rng), wander_(wander) {}
   int Time() override {
-    if (std::uniform_int_distribution<int>(0, 9)(rng_) == 0) ++absolute_;
+    if (std::uniform_int_distribution<int>(1, wander_)(rng_) == 1) ++absolute_;
     log_.push_back(absolute_);
-    return static_cast<int>(((absolute_ % kDay) + kDay) % kDay);
+    return static_cast<int>(TimeOfDay(absolute_));
   }
   long long absolute_ = 5 * kDay + 9 * 3600;
   std::vector<long long> log_;
 
  private:
   std::mt19937& rng_;
+  int wander_;
 };
 
-enum class State { kStopped, kArmed, kRunning };
-
-struct Model {
-  std::array<State, kStopwatchCount> state{};
-  std::array<long long, kStopwatchCount> start{};
-  std::string str_jikan = "00:00:00";
-  std::string ima_jikan = "00:00:00";
-  std::array<std::string, kStopwatchCount> jikan;
-  Model() { jikan.fill("00:00:00"); }
-};
-
-std::string TimeOfDay(long long absolute, bool twelve_hour) {
-  const long long v = ((absolute % kDay) + kDay) % kDay;
+std::string Format(long long seconds_of_day, bool twelve_hour) {
+  const long long v = seconds_of_day;
   const long long h = v / 3600;
   char text[32];
   if (twelve_hour) {
@@ -58,120 +60,189 @@ std::string TimeOfDay(long long absolute, bool twelve_hour) {
   return text;
 }
 
-std::string Elapsed(long long seconds) {
-  return TimeOfDay(std::llabs(seconds) % kDay, false);
+// A text the model expects, formatted again only when its value changes.
+class Expected {
+ public:
+  void Zero() { Set(-1, false); }
+  void Set(long long seconds_of_day, bool twelve_hour) {
+    if (seconds_of_day == value_) return;
+    value_ = seconds_of_day;
+    text_ = value_ < 0 ? "00:00:00" : Format(value_, twelve_hour);
+  }
+  [[nodiscard]] const std::string& Text() const { return text_; }
+
+ private:
+  long long value_ = -1;
+  std::string text_ = "00:00:00";
+};
+
+enum class State { kStopped, kArmed, kRunning };
+
+// How often, one in so many ticks, each thing happens between two ticks.
+struct Pace {
+  const char* name;
+  const char* pattern;
+  long long ticks;
+  int second_on;      // the clock moves on a second
+  int read_moves_on;  // a reading of the clock finds it a second on
+  int command;        // a command to one stopwatch, the lower numbers far more often
+  int all_command;    // start, stop or reset all, or the load handler's clear
+  int clock_set;      // an hour either way, to just before midnight or back across it
+  int min_midnights;
+};
+
+void PrintTo(const Pace& pace, std::ostream* out) {
+  *out << pace.name;
 }
 
-class RandomBankTest : public ::testing::TestWithParam<const char*> {};
+class RandomBankTest : public ::testing::TestWithParam<Pace> {};
 
 TEST_P(RandomBankTest, AgreesWithTheModelThroughJumpsAndMidnights) {
-  const bool twelve_hour = std::string(GetParam()).find('t') != std::string::npos;
+  const Pace& pace = GetParam();
+  const bool twelve_hour = std::string(pace.pattern).find('t') != std::string::npos;
   constexpr unsigned kSeed = 20261207;
-  constexpr int kSteps = 100'000;
   std::mt19937 rng(kSeed);
-  WanderingClock clock(rng);
-  StopwatchBank bank(clock, *TimePattern::Compile(GetParam()));
-  Model model;
+  WanderingClock clock(rng, pace.read_moves_on);
+  StopwatchBank bank(clock, *TimePattern::Compile(pace.pattern));
   auto pick = [&rng](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(rng);
   };
+  auto one_in = [&pick](int n) { return pick(1, n) == 1; };
 
+  std::array<State, kStopwatchCount> state{};
+  std::array<long long, kStopwatchCount> start{};
+  std::array<Expected, kStopwatchCount> jikan;
+  Expected str_jikan;
+  Expected ima_jikan;
+  bool start_time_set = false;
   int midnights = 0;
+  long long longest_run = 0;
   long long last_tick_day = clock.absolute_ / kDay;
-  for (int step = 0; step < kSteps; ++step) {
-    SCOPED_TRACE(::testing::Message() << "seed " << kSeed << ", step " << step);
-    const Model before = model;
-    const int dice = pick(0, 99);
-    clock.log_.clear();
-    ChangedTexts changed;
 
-    if (dice < 55) {
-      // Between ticks the clock runs on, and sometimes is set or crosses midnight.
-      // No change between two ticks reaches twelve hours, as no real one does.
-      const int jump = pick(0, 199);
-      const long long day_start = clock.absolute_ - ((clock.absolute_ % kDay) + kDay) % kDay;
-      if (jump < 2) {
-        clock.absolute_ += 3600 * (jump == 0 ? 1 : -1);
-      } else if (jump < 4) {
+  std::string failure;
+  auto expect = [&](const std::string& shown, const std::string& want, const char* what, int i) {
+    if (!failure.empty() || shown == want) return;
+    std::ostringstream out;
+    out << what << (i > 0 ? " " + std::to_string(i) : "") << " shows \"" << shown << "\", want \""
+        << want << "\"";
+    failure = out.str();
+  };
+  auto start_one = [&](int i) {
+    bool any_running = false;
+    for (State st : state) any_running = any_running || st != State::kStopped;
+    clock.log_.clear();
+    bank.StartOne(i);
+    if (!any_running) {
+      str_jikan.Set(TimeOfDay(clock.log_.at(0)), twelve_hour);
+      start_time_set = true;
+    }
+    state[static_cast<std::size_t>(i - 1)] = State::kArmed;
+  };
+
+  long long tick = 0;
+  for (; tick < pace.ticks && failure.empty(); ++tick) {
+    // Between two ticks: the clock moves on or is set, and the user clicks.
+    // No change between two ticks reaches twelve hours, as no real one does.
+    if (one_in(pace.second_on)) ++clock.absolute_;
+    if (one_in(pace.clock_set)) {
+      const long long day_start = clock.absolute_ - TimeOfDay(clock.absolute_);
+      const int how = pick(0, 4);
+      if (how < 2) {
+        clock.absolute_ += 3600 * (how == 0 ? 1 : -1);
+      } else if (how < 4) {
         const long long midnight = day_start + kDay;
-        if (midnight - clock.absolute_ < 6 * 3600) {
-          clock.absolute_ = midnight - pick(0, 3);
-        } else {
-          clock.absolute_ += 6 * 3600;
-        }
-      } else if (jump < 5) {
-        // Set back across midnight when just past one, else an hour back.
+        clock.absolute_ = midnight - clock.absolute_ < 6 * 3600 ? midnight - pick(0, 3)
+                                                                : clock.absolute_ + 6 * 3600;
+      } else {
         clock.absolute_ =
             clock.absolute_ - day_start < 3600 ? day_start - pick(1, 120) : clock.absolute_ - 3600;
+      }
+    }
+    if (one_in(pace.command)) {
+      // Stopwatch 1 takes half the commands, 2 a quarter, and so on: the high
+      // numbers run for days.
+      int i = 1;
+      while (i < kStopwatchCount && one_in(2)) ++i;
+      if (one_in(2)) {
+        start_one(i);
       } else {
-        clock.absolute_ += pick(0, 1);
+        bank.StopOne(i);
+        state[static_cast<std::size_t>(i - 1)] = State::kStopped;
       }
-      changed = bank.Tick();
-      ASSERT_GE(clock.log_.size(), 1U);
-      const long long now = clock.log_[0];
-      if (now / kDay != last_tick_day) ++midnights;
-      last_tick_day = now / kDay;
-      model.ima_jikan = TimeOfDay(now, twelve_hour);
-      std::size_t reading = 1;
-      for (int s = 0; s < kStopwatchCount; ++s) {
-        if (model.state[s] == State::kArmed) model.start[s] = clock.log_.at(reading++);
+    }
+    if (one_in(pace.all_command)) {
+      const int which = pick(0, 3);
+      clock.log_.clear();
+      if (which == 0) {
+        bank.StartAll();
+        str_jikan.Set(TimeOfDay(clock.log_.at(0)), twelve_hour);
+        start_time_set = true;
+        for (Expected& e : jikan) e.Zero();
+        state.fill(State::kArmed);
+      } else if (which == 1) {
+        bank.StopAll();
+        state.fill(State::kStopped);
+      } else if (which == 2) {
+        bank.ResetAll();
+        str_jikan.Zero();
+        start_time_set = false;
+        for (Expected& e : jikan) e.Zero();
+        state.fill(State::kStopped);
+      } else {
+        bank.ClearSwitches();
+        state.fill(State::kStopped);
       }
-      ASSERT_EQ(reading, clock.log_.size()) << "one reading per armed stopwatch, no more";
-      if (model.str_jikan == "00:00:00") model.jikan.fill("00:00:00");
-      for (int s = 0; s < kStopwatchCount; ++s) {
-        if (model.state[s] == State::kStopped) continue;
-        model.jikan[s] = Elapsed(now - model.start[s]);
-        model.state[s] = State::kRunning;
-      }
-    } else if (dice < 75) {
-      const int i = pick(1, kStopwatchCount);
-      bool any_running = false;
-      for (State st : model.state) any_running = any_running || st != State::kStopped;
-      changed = bank.StartOne(i);
-      if (!any_running) model.str_jikan = TimeOfDay(clock.log_.at(0), twelve_hour);
-      model.state[i - 1] = State::kArmed;
-    } else if (dice < 90) {
-      const int i = pick(1, kStopwatchCount);
-      changed = bank.StopOne(i);
-      model.state[i - 1] = State::kStopped;
-    } else if (dice < 94) {
-      changed = bank.StartAll();
-      model.str_jikan = TimeOfDay(clock.log_.at(0), twelve_hour);
-      model.jikan.fill("00:00:00");
-      model.state.fill(State::kArmed);
-    } else if (dice < 97) {
-      changed = bank.StopAll();
-      model.state.fill(State::kStopped);
-    } else if (dice < 99) {
-      changed = bank.ResetAll();
-      model.str_jikan = "00:00:00";
-      model.jikan.fill("00:00:00");
-      model.state.fill(State::kStopped);
-    } else {
-      changed = bank.ClearSwitches();
-      model.state.fill(State::kStopped);
     }
 
-    ASSERT_EQ(bank.StrJikanText(), model.str_jikan);
-    ASSERT_EQ(bank.ImaJikanText(), model.ima_jikan);
-    ASSERT_EQ(changed.StrJikan(), model.str_jikan != before.str_jikan);
-    ASSERT_EQ(changed.ImaJikan(), model.ima_jikan != before.ima_jikan);
+    // The tick: now is the first reading; each armed stopwatch takes the next.
+    clock.log_.clear();
+    bank.Tick();
+    const long long now = clock.log_.at(0);
+    if (now / kDay != last_tick_day) ++midnights;
+    last_tick_day = now / kDay;
+    ima_jikan.Set(TimeOfDay(now), twelve_hour);
+    std::size_t reading = 1;
+    for (std::size_t s = 0; s < kStopwatchCount; ++s) {
+      if (state[s] == State::kArmed) start[s] = clock.log_.at(reading++);
+    }
+    if (reading != clock.log_.size()) failure = "more clock readings than armed stopwatches";
+    if (!start_time_set) {
+      for (Expected& e : jikan) e.Zero();
+    }
+    for (std::size_t s = 0; s < kStopwatchCount; ++s) {
+      if (state[s] == State::kStopped) continue;
+      const long long run = std::llabs(now - start[s]);
+      longest_run = std::max(longest_run, run);
+      jikan[s].Set(run % kDay, false);
+      state[s] = State::kRunning;
+    }
+
+    expect(bank.StrJikanText(), str_jikan.Text(), "start time", 0);
+    expect(bank.ImaJikanText(), ima_jikan.Text(), "current time", 0);
     for (int i = 1; i <= kStopwatchCount; ++i) {
       const auto s = static_cast<std::size_t>(i - 1);
-      ASSERT_EQ(bank.JikanText(i), model.jikan[s]) << "stopwatch " << i;
-      ASSERT_EQ(changed.Jikan(i), model.jikan[s] != before.jikan[s]) << "stopwatch " << i;
-      ASSERT_EQ(bank.SwithT(i), model.state[s] != State::kStopped) << "stopwatch " << i;
-      ASSERT_EQ(bank.SwithJ(i), model.state[s] == State::kArmed) << "stopwatch " << i;
-      ASSERT_TRUE(!bank.SwithJ(i) || bank.SwithT(i));
+      expect(bank.JikanText(i), jikan[s].Text(), "stopwatch", i);
+      const bool t = state[s] != State::kStopped;
+      const bool j = state[s] == State::kArmed;
+      if (failure.empty() && (bank.SwithT(i) != t || bank.SwithJ(i) != j)) {
+        failure = "flags of stopwatch " + std::to_string(i);
+      }
     }
   }
-  EXPECT_GT(midnights, 20) << "the walk should cross many midnights";
+  ASSERT_TRUE(failure.empty()) << "seed " << kSeed << ", tick " << tick - 1 << ": " << failure;
+  EXPECT_GE(midnights, pace.min_midnights) << "the walk should cross midnights";
+  if (pace.ticks > 20 * kDay) {
+    EXPECT_GT(longest_run, kDay) << "some run should outlast a day";
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Patterns, RandomBankTest, ::testing::Values("H:mm:ss", "h:mm:ss tt"),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                           return info.index == 0 ? "TwentyFourHour" : "TwelveHour";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Paces, RandomBankTest,
+    ::testing::Values(Pace{"TwentyFourHour", "H:mm:ss", 100'000, 2, 10, 2, 25, 40, 20},
+                      Pace{"TwelveHour", "h:mm:ss tt", 100'000, 2, 10, 2, 25, 40, 20},
+                      Pace{"AWeekOfTicks", "H:mm:ss", 7 * 10 * kDay, 10, 1'000, 3'000, 1'500'000,
+                           60'000, 7}),
+    [](const ::testing::TestParamInfo<Pace>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace mirt2

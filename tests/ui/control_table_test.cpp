@@ -1,257 +1,151 @@
-#include "control_table.h"
-
+// The design-time properties of every control, read back from the live window.
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
-#include <stdexcept>
-#include <string>
-#include <utility>
-#include <vector>
+#include <initializer_list>
+#include <tuple>
 
-#include "startup_plan.h"
+#include "font_style.h"
+#include "window_fixture.h"
 
 namespace mirt2 {
 namespace {
 
-using Key = std::pair<std::string, int>;
+using testing::WindowTest;
 
-Key KeyOf(ControlRef r) {
-  return {std::string(r.name), r.index};
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
 }
 
-const ControlRow& Get(std::string_view name, int index = 0) {
-  const ControlRow* row = FindControl(name, index);
-  if (row == nullptr) throw std::out_of_range(std::string(name));
-  return *row;
+// What a control shows as its caption: a button's or a label's text.
+QString CaptionOf(const QWidget* control) {
+  if (const auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+  if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+  return {};
 }
 
-TEST(ControlTableTest, RowsAreUniqueAndEachContainerComesFirst) {
-  const auto table = ControlTable();
-  ASSERT_FALSE(table.empty());
-  EXPECT_EQ(table.front().name, kWindowName);
-  EXPECT_TRUE(table.front().container.Empty());
-
-  std::map<Key, ControlKind> seen = {{KeyOf(table.front().Ref()), ControlKind::kWindow}};
-  for (const ControlRow& c : table.subspan(1)) {
-    SCOPED_TRACE(testing::Message() << c.name << "(" << c.index << ")");
-    EXPECT_NE(c.kind, ControlKind::kWindow);
-    const auto container = seen.find(KeyOf(c.container));
-    ASSERT_NE(container, seen.end()) << "container not declared before";
-    EXPECT_TRUE(container->second == ControlKind::kWindow ||
-                container->second == ControlKind::kFrame);
-    if (c.index != 0) {
-      EXPECT_GE(c.index, 1);
-      EXPECT_LE(c.index, kPanelCount);
-      if (c.kind != ControlKind::kFrame) {
-        EXPECT_EQ(c.container, (ControlRef{"fram1", c.index}));
-      }
-    }
-    EXPECT_TRUE(seen.emplace(KeyOf(c.Ref()), c.kind).second) << "duplicate";
-  }
-}
-
-TEST(ControlTableTest, CountsOfEachKind) {
-  std::map<ControlKind, int> count;
-  for (const ControlRow& c : ControlTable()) ++count[c.kind];
-  EXPECT_EQ(count[ControlKind::kWindow], 1);
-  EXPECT_EQ(count[ControlKind::kCommandButton], 29);
-  EXPECT_EQ(count[ControlKind::kLabel], 24);
-  EXPECT_EQ(count[ControlKind::kFrame], 12);
-  EXPECT_EQ(count[ControlKind::kOptionButton], 3);
-  EXPECT_EQ(count[ControlKind::kCheckBox], 1);
-  EXPECT_EQ(ControlTable().size(), 70U);
-}
-
-TEST(ControlTableTest, TabOrderStartsOnStartAllAndCoversEveryControl) {
-  std::vector<Key> expected = {{"cmbAlStr", 0}, {"cmdAlStp", 0}};
-  for (int i = 1; i <= 10; ++i) {
-    expected.push_back({"cmdStr", i});
-    expected.push_back({"cmdStp", i});
-  }
-  for (const char* name : {"cmdReset", "opt1", "opt5", "opt10", "chk1", "cmdEnd"}) {
-    expected.push_back({name, 0});
-  }
-  expected.insert(expected.end(), {{"fram1", 1}, {"lblJikan", 1}, {"lblNo", 1}, {"fram2", 0}});
-  for (const char* name : {"lblIma", "lblStrt", "lblImaJikan", "lblStrJikan"}) {
-    expected.push_back({name, 0});
-  }
-  for (int i = 2; i <= 10; ++i) {
-    expected.insert(expected.end(), {{"fram1", i}, {"lblNo", i}, {"lblJikan", i}});
-  }
-  for (const char* name : {"fram3", "cmdMae", "cmdMoji", "cmdHaikei", "cmdCopy", "cmdButn"}) {
-    expected.push_back({name, 0});
-  }
-
-  std::map<int, Key> by_tab_index;
-  for (const ControlRow& c : ControlTable()) {
-    if (c.kind == ControlKind::kWindow) {
-      EXPECT_FALSE(c.tab_index.has_value());
-      continue;
-    }
-    ASSERT_TRUE(c.tab_index.has_value()) << c.name << "(" << c.index << ")";
-    EXPECT_TRUE(by_tab_index.emplace(*c.tab_index, KeyOf(c.Ref())).second)
-        << "tab index " << *c.tab_index << " used twice";
-  }
-  std::vector<Key> actual;
-  for (const auto& [tab_index, key] : by_tab_index) {
-    EXPECT_EQ(tab_index, static_cast<int>(actual.size()));
-    actual.push_back(key);
-  }
-  EXPECT_EQ(actual, expected);
-  EXPECT_TRUE(Get("cmbAlStr").default_button);
-}
-
-TEST(ControlTableTest, CaptionsAndToolTipsAreExact) {
+TEST_F(WindowTest, CaptionsAndToolTipsAreExact) {
   // The full-width characters are spelled as bytes so that a stray ASCII look-alike fails.
-  EXPECT_EQ(Get("frmMirt2").caption, "ミルテス-\xEF\xBC\x92");
-  EXPECT_EQ(Get("cmdReset").tool_tip, "\"\xEF\xBC\x90\"に戻します");
+  EXPECT_EQ(window_.windowTitle(), U("ミルテス-\xEF\xBC\x92"));
+  EXPECT_EQ(C().cmdReset->toolTip(), U("\"\xEF\xBC\x90\"に戻します"));
   EXPECT_EQ(kFontFaces.front(), "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0ゴシック");
 
   struct Text {
-    const char* name;
+    const QWidget* control;
     const char* caption;
     const char* tool_tip;
   };
-  const Text singles[] = {
-      {"fram2", "", ""},
-      {"fram3", "", ""},
-      {"lblStrt", "開始時刻", ""},
-      {"lblIma", "現在時刻", ""},
-      {"cmdReset", "0", "\"０\"に戻します"},
-      {"opt1", "1", ""},
-      {"opt5", "5", ""},
-      {"opt10", "10", ""},
-      {"chk1", "", "オプション"},
-      {"lblStrJikan", "00:00:00", ""},
-      {"lblImaJikan", "00:00:00", ""},
-      {"cmdEnd", "終了", ""},
-      {"cmbAlStr", "全部始", ""},
-      {"cmdAlStp", "全部止", ""},
-      {"cmdMoji", "字色", "ボタン以外の文字色を変えます"},
-      {"cmdButn", "ボタン", "ボタンの色を変えます（文字色は変わりません）"},
-      {"cmdHaikei", "背色", "背景色を変えます"},
-      {"cmdCopy", "コピー", "番号無しでタイマーの時間をクリップボードに送ります"},
-      {"cmdMae", "前へ", "常に前面に置きます"},
+  const Text texts[] = {
+      {C().fram2, "", ""},
+      {C().fram3, "", ""},
+      {C().lblStrt, "開始時刻", ""},
+      {C().lblIma, "現在時刻", ""},
+      {C().cmdReset, "0", "\"０\"に戻します"},
+      {C().opt1, "1", ""},
+      {C().opt5, "5", ""},
+      {C().opt10, "10", ""},
+      {C().chk1, "", "オプション"},
+      {C().lblStrJikan, "00:00:00", ""},
+      {C().lblImaJikan, "00:00:00", ""},
+      {C().cmdEnd, "終了", ""},
+      {C().cmbAlStr, "全部始", ""},
+      {C().cmdAlStp, "全部止", ""},
+      {C().cmdMoji, "字色", "ボタン以外の文字色を変えます"},
+      {C().cmdButn, "ボタン", "ボタンの色を変えます（文字色は変わりません）"},
+      {C().cmdHaikei, "背色", "背景色を変えます"},
+      {C().cmdCopy, "コピー", "番号無しでタイマーの時間をクリップボードに送ります"},
+      {C().cmdMae, "前へ", "常に前面に置きます"},
   };
-  for (const Text& t : singles) {
-    EXPECT_EQ(Get(t.name).caption, t.caption) << t.name;
-    EXPECT_EQ(Get(t.name).tool_tip, t.tool_tip) << t.name;
+  for (const Text& t : texts) {
+    EXPECT_EQ(CaptionOf(t.control), U(t.caption)) << t.control->objectName().toStdString();
+    EXPECT_EQ(t.control->toolTip(), U(t.tool_tip)) << t.control->objectName().toStdString();
   }
-  for (int i = 1; i <= 10; ++i) {
-    EXPECT_EQ(Get("lblNo", i).caption, std::to_string(i) + "-");
-    EXPECT_EQ(Get("lblJikan", i).caption, "00:00:00");
-    EXPECT_EQ(Get("cmdStr", i).caption, "始");
-    EXPECT_EQ(Get("cmdStp", i).caption, "止");
-    EXPECT_EQ(Get("fram1", i).caption, "");
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    EXPECT_EQ(lblNo(i)->text(), QString::number(i) + "-");
+    EXPECT_EQ(lblJikan(i)->text(), "00:00:00");
+    EXPECT_EQ(cmdStr(i)->text(), U("始"));
+    EXPECT_EQ(cmdStp(i)->text(), U("止"));
   }
 }
 
-TEST(ControlTableTest, GeometryOfPanelsAndRepresentativeControls) {
-  const int positions[10][2] = {{30, 0},      {30, 2400},  {30, 2880},   {2880, 0},
-                                {2880, 480},  {2880, 960}, {2880, 1440}, {2880, 1920},
-                                {2880, 2400}, {2880, 2880}};
-  for (int i = 1; i <= 10; ++i) {
-    const ControlRow& panel = Get("fram1", i);
-    EXPECT_EQ(panel.left, positions[i - 1][0]) << i;
-    EXPECT_EQ(panel.top, positions[i - 1][1]) << i;
-    EXPECT_EQ(panel.width, 2750);
-    EXPECT_EQ(panel.height, 500);
-  }
+// Panels are placed by the start-up and layout tests; these are the controls inside them.
+TEST_F(WindowTest, ControlsSitInTheirContainersAtTheirDesignRectangles) {
   struct Box {
-    const char* name;
-    int index, left, top, width, height;
+    const QWidget* control;
+    const QWidget* container;
+    int left, top, width, height;
   };
   const Box boxes[] = {
-      {"frmMirt2", 0, 7215, 5790, 5700, 3480}, {"fram2", 0, 0, 450, 2800, 1030},
-      {"fram3", 0, 0, 1440, 2800, 492},        {"lblJikan", 7, 500, 180, 1056, 252},
-      {"cmdStp", 10, 2220, 130, 440, 350},     {"cmdReset", 0, 1880, 130, 200, 220},
-      {"opt10", 0, 1920, 430, 550, 180},       {"lblImaJikan", 0, 900, 350, 950, 252},
-      {"cmdButn", 0, 540, 130, 600, 300},      {"cmdMae", 0, 2300, 130, 500, 300},
+      {C().fram2, &window_, 0, 450, 2800, 1030},
+      {C().fram3, &window_, 0, 1440, 2800, 492},
+      {lblNo(4), fram1(4), 50, 170, 400, 252},
+      {lblJikan(7), fram1(7), 500, 180, 1056, 252},
+      {cmdStr(1), fram1(1), 1700, 130, 440, 350},
+      {cmdStp(10), fram1(10), 2220, 130, 440, 350},
+      {C().cmdReset, C().fram2, 1880, 130, 200, 220},
+      {C().opt10, C().fram2, 1920, 430, 550, 180},
+      {C().chk1, C().fram2, 2550, 400, 180, 180},
+      {C().lblImaJikan, C().fram2, 900, 350, 950, 252},
+      {C().cmdButn, C().fram3, 540, 130, 600, 300},
+      {C().cmdMae, C().fram3, 2300, 130, 500, 300},
   };
   for (const Box& b : boxes) {
-    const ControlRow& c = Get(b.name, b.index);
-    EXPECT_EQ((std::vector{c.left, c.top, c.width, c.height}),
-              (std::vector{b.left, b.top, b.width, b.height}))
-        << b.name << "(" << b.index << ")";
+    SCOPED_TRACE(b.control->objectName().toStdString());
+    EXPECT_EQ(b.control->parentWidget(), b.container);
+    EXPECT_EQ(b.control->geometry(), DesignRect(b.left, b.top, b.width, b.height));
   }
+  EXPECT_EQ(fram1(3)->size(), DesignRect(0, 0, 2750, 500).size());
 }
 
 // The colour settings recolour these groups wholesale, so every member must start in the
 // group's design colour.
-TEST(ControlTableTest, ColoursFollowTheKindOfControl) {
-  for (const ControlRow& c : ControlTable()) {
-    SCOPED_TRACE(testing::Message() << c.name << "(" << c.index << ")");
-    switch (c.kind) {
-      case ControlKind::kCommandButton:
-        EXPECT_EQ(c.back_color, kBrightGreen);
-        EXPECT_TRUE(c.graphical);
-        EXPECT_FALSE(c.fore_color.has_value());
-        break;
-      case ControlKind::kLabel:
-        EXPECT_TRUE(c.transparent);
-        EXPECT_FALSE(c.back_color.has_value());
-        EXPECT_EQ(c.fore_color, c.name == "lblJikan" ? kLightYellow : kWhite);
-        EXPECT_TRUE(c.alignment.has_value());
-        break;
-      case ControlKind::kOptionButton:
-        EXPECT_EQ(c.fore_color, kWhite);
-        [[fallthrough]];
-      case ControlKind::kWindow:
-      case ControlKind::kFrame:
-      case ControlKind::kCheckBox:
-        EXPECT_EQ(c.back_color, kDarkGreen);
-        break;
+TEST_F(WindowTest, ColoursFollowTheKindOfControl) {
+  const QColor dark_green(0x00, 0x80, 0x00);
+  const QColor white(0xFF, 0xFF, 0xFF);
+  const QColor light_yellow(0xFF, 0xFF, 0x80);
+  EXPECT_EQ(window_.palette().color(QPalette::Window), dark_green);
+  for (const QWidget* control : C().all) {
+    SCOPED_TRACE(control->objectName().toStdString());
+    const QPalette& palette = control->palette();
+    if (const auto* button = qobject_cast<const FaceButton*>(control)) {
+      EXPECT_EQ(button->Face(), QColor(0x00, 0xFF, 0x00));
+    } else if (qobject_cast<const CaptionLabel*>(control) != nullptr) {
+      EXPECT_FALSE(control->autoFillBackground()) << "transparent";
+      const bool time = control->objectName().startsWith("lblJikan");
+      EXPECT_EQ(palette.color(QPalette::WindowText), time ? light_yellow : white);
+    } else {
+      EXPECT_TRUE(control->autoFillBackground());
+      EXPECT_EQ(palette.color(QPalette::Window), dark_green);
+      if (qobject_cast<const QRadioButton*>(control) != nullptr) {
+        EXPECT_EQ(palette.color(QPalette::WindowText), white);
+      }
     }
   }
-  EXPECT_EQ(BlueOf(kLightYellow), 0x80);
 }
 
 // The fonts differ where the design sets the two time labels apart.
-TEST(ControlTableTest, FontsThatDifferSubtly) {
-  EXPECT_EQ(Get("lblStrJikan").font, (FontStyle{10.5, false, false}));
-  EXPECT_EQ(Get("lblImaJikan").font, (FontStyle{10.5, true, false}));
-  EXPECT_EQ(Get("lblStrt").font, (FontStyle{9.0, false, true}));
-  EXPECT_EQ(Get("cmdReset").font, (FontStyle{7.5, false, false}));
-  for (const char* name : {"chk1", "cmdMoji", "cmdButn", "cmdHaikei", "cmdCopy", "cmdMae"}) {
-    EXPECT_FALSE(Get(name).font.has_value()) << name;
+TEST_F(WindowTest, FontsThatDifferSubtly) {
+  const auto style = [](const QWidget* w) {
+    return std::tuple{w->font().pointSizeF(), w->font().bold(), w->font().underline()};
+  };
+  EXPECT_EQ(style(C().lblStrJikan), std::tuple(10.5, false, false));
+  EXPECT_EQ(style(C().lblImaJikan), std::tuple(10.5, true, false));
+  EXPECT_EQ(style(C().lblStrt), std::tuple(9.0, false, true));
+  EXPECT_EQ(style(C().cmdReset), std::tuple(7.5, false, false));
+  EXPECT_EQ(style(lblJikan(2)), std::tuple(12.0, true, false));
+  for (const QWidget* w :
+       std::initializer_list<const QWidget*>{C().chk1, C().cmdMoji, C().cmdMae}) {
+    EXPECT_EQ(w->font(), window_.font()) << "the window's own: " << w->objectName().toStdString();
   }
+  EXPECT_EQ(style(&window_), std::tuple(9.0, false, false));
 }
 
-TEST(ControlTableTest, InitialStateAndStartUp) {
-  for (const ControlRow& c : ControlTable()) {
-    EXPECT_EQ(c.visible, c.name != "fram3") << c.name;
-    EXPECT_EQ(c.bordered, c.kind == ControlKind::kFrame) << c.name;
-  }
-  EXPECT_EQ(Get("opt1").value, 1);
-  EXPECT_EQ(Get("opt5").value, 0);
-  EXPECT_EQ(Get("opt10").value, 0);
-  EXPECT_EQ(Get("chk1").value, 0);
-  EXPECT_EQ(kTimer1Interval.count(), 100);
-
-  // Every start-up step names a control that exists, and only the two shared panels lose
-  // their border.
-  std::set<std::string> borderless;
-  for (const StartupAssignment& s : kStartupAssignments) {
-    ASSERT_NE(FindControl(s.target), nullptr) << s.target.name;
-    if (s.property == StartupProperty::kBorderStyle && s.value == 0) {
-      borderless.insert(std::string(s.target.name));
-    }
-  }
-  EXPECT_EQ(borderless, (std::set<std::string>{"fram2", "fram3"}));
-}
-
-TEST(ControlTableTest, LookupFindsStableRowsAndRejectsUnknownOnes) {
-  const ControlRow* first = FindControl("lblJikan", 3);
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(first, FindControl("lblJikan", 3));
-  EXPECT_GE(first, ControlTable().data());
-  EXPECT_LT(first, ControlTable().data() + ControlTable().size());
-  EXPECT_EQ(FindControl("fram1", 0), nullptr);
-  EXPECT_EQ(FindControl("fram1", 11), nullptr);
-  EXPECT_EQ(FindControl("cmdReset", 1), nullptr);
-  EXPECT_EQ(FindControl("Timer1"), nullptr);
-  EXPECT_EQ(FindControl(""), nullptr);
+TEST_F(WindowTest, OptionsStartAsDesignedAndTheTimerTicksTenTimesASecond) {
+  EXPECT_TRUE(C().opt1->isChecked());
+  EXPECT_FALSE(C().opt5->isChecked());
+  EXPECT_FALSE(C().opt10->isChecked());
+  EXPECT_FALSE(C().chk1->isChecked());
+  EXPECT_TRUE(C().fram3->isHidden());
+  EXPECT_EQ(window_.Timer1().interval(), 100);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ class FocusChainTest : public testing::WindowTest {
 
   // The controls the key visits from 全部始 until it comes round to 全部始 again.
   Names Round(Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    Control("cmbAlStr")->setFocus();
+    C().cmbAlStr->setFocus();
     Names visited;
     for (int n = 0; n < 60; ++n) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
@@ -41,8 +41,8 @@ TEST_F(FocusChainTest, TabReachesOnlyWhatShowsInTheDesignOrder) {
   EXPECT_EQ(Round(Qt::ShiftModifier),
             Names({"cmdEnd", "chk1", "opt1", "cmdReset", "cmdStp(1)", "cmdStr(1)", "cmdAlStp"}));
 
-  Click("chk1");
-  Click("opt10");
+  C().chk1->click();
+  C().opt10->click();
   const Names ten = Round();
   ASSERT_EQ(ten.size(), 1U + 20U + 4U + 5U);
   EXPECT_EQ(ten[20], "cmdStp(10)");
@@ -51,8 +51,8 @@ TEST_F(FocusChainTest, TabReachesOnlyWhatShowsInTheDesignOrder) {
                    "cmdCopy", "cmdButn"}));
 
   // Hiding the options panel takes the focus on to what still shows.
-  Control("cmdCopy")->setFocus();
-  Click("chk1");
+  C().cmdCopy->setFocus();
+  C().chk1->click();
   EXPECT_EQ(Focus(), "cmbAlStr");
 }
 

@@ -36,46 +36,47 @@ TEST_F(WindowTest, StartsWithPanelOneAndTheControlPanelInView) {
   EXPECT_EQ(window_.frameGeometry().height(), Px(1900));
   EXPECT_EQ(window_.frameGeometry().top(), Px(5530));
 
-  EXPECT_TRUE(InView("fram1", 1));
-  EXPECT_TRUE(InView("fram2"));
-  EXPECT_FALSE(InView("fram3"));
-  for (int i = 2; i <= kStopwatchCount; ++i) {
-    EXPECT_FALSE(InView("fram1", i)) << "panel " << i;
-    EXPECT_FALSE(Control("fram1", i)->isHidden()) << "out of view, not hidden: " << i;
+  EXPECT_TRUE(InView(fram1(1)));
+  EXPECT_TRUE(InView(C().fram2));
+  EXPECT_FALSE(InView(C().fram3));
+  // Panels 2 to 10 wait below and beside the client area, out of view but not hidden.
+  const int design[10][2] = {{30, 0},     {30, 2400},   {30, 2880},   {2880, 0},    {2880, 480},
+                             {2880, 960}, {2880, 1440}, {2880, 1920}, {2880, 2400}, {2880, 2880}};
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    EXPECT_EQ(InView(fram1(i)), i == 1) << "panel " << i;
+    EXPECT_FALSE(fram1(i)->isHidden()) << "panel " << i;
+    EXPECT_EQ(fram1(i)->pos(), QPoint(Px(design[i - 1][0]), Px(design[i - 1][1])));
   }
-  EXPECT_EQ(Control("fram1", 4)->pos(), QPoint(Px(2880), 0));
-  EXPECT_EQ(Control("fram1", 2)->pos(), QPoint(Px(30), Px(2400)));
-  EXPECT_EQ(Control("fram2")->pos(), QPoint(0, Px(450)));
-  EXPECT_EQ(Control("fram3")->pos(), QPoint(0, Px(1440)));
-  EXPECT_EQ(qobject_cast<QFrame*>(Control("fram2"))->frameShape(), QFrame::NoFrame);
-  EXPECT_EQ(qobject_cast<QFrame*>(Control("fram3"))->frameShape(), QFrame::NoFrame);
-  EXPECT_NE(qobject_cast<QFrame*>(Control("fram1", 1))->frameShape(), QFrame::NoFrame);
+  EXPECT_EQ(C().fram2->pos(), QPoint(0, Px(450)));
+  EXPECT_EQ(C().fram3->pos(), QPoint(0, Px(1440)));
+  EXPECT_EQ(C().fram2->frameShape(), QFrame::NoFrame);
+  EXPECT_EQ(C().fram3->frameShape(), QFrame::NoFrame);
+  EXPECT_NE(fram1(1)->frameShape(), QFrame::NoFrame);
 
-  EXPECT_EQ(Caption("lblNo", 1), "1-");
-  EXPECT_EQ(Caption("lblNo", 10), "10-");
-  EXPECT_EQ(Caption("lblJikan", 1), "00:00:00");
-  EXPECT_EQ(Caption("lblStrJikan"), "00:00:00");
-  EXPECT_EQ(Caption("lblImaJikan"), "00:00:00");
-  EXPECT_EQ(qobject_cast<QAbstractButton*>(Control("cmbAlStr"))->text(),
-            QString::fromUtf8("全部始"));
-  EXPECT_EQ(Control("cmdReset")->toolTip(), QString::fromUtf8("\"０\"に戻します"));
-  EXPECT_EQ(Control("chk1")->toolTip(), QString::fromUtf8("オプション"));
-  EXPECT_EQ(Control("cmdCopy")->toolTip(),
+  EXPECT_EQ(lblNo(1)->text(), "1-");
+  EXPECT_EQ(lblNo(10)->text(), "10-");
+  EXPECT_EQ(lblJikan(1)->text(), "00:00:00");
+  EXPECT_EQ(C().lblStrJikan->text(), "00:00:00");
+  EXPECT_EQ(C().lblImaJikan->text(), "00:00:00");
+  EXPECT_EQ(C().cmbAlStr->text(), QString::fromUtf8("全部始"));
+  EXPECT_EQ(C().cmdReset->toolTip(), QString::fromUtf8("\"０\"に戻します"));
+  EXPECT_EQ(C().chk1->toolTip(), QString::fromUtf8("オプション"));
+  EXPECT_EQ(C().cmdCopy->toolTip(),
             QString::fromUtf8("番号無しでタイマーの時間をクリップボードに送ります"));
-  EXPECT_TRUE(qobject_cast<QRadioButton*>(Control("opt1"))->isChecked());
-  EXPECT_EQ(qobject_cast<QCheckBox*>(Control("chk1"))->checkState(), Qt::Unchecked);
+  EXPECT_TRUE(C().opt1->isChecked());
+  EXPECT_EQ(C().chk1->checkState(), Qt::Unchecked);
   EXPECT_EQ(window_.DisplayMode(), 1);
   EXPECT_FALSE(window_.SwithMae());
-  EXPECT_EQ(window_.focusWidget(), Control("cmbAlStr"));
+  EXPECT_EQ(window_.focusWidget(), C().cmbAlStr);
 }
 
 TEST_F(WindowTest, TabVisitsTheButtonsInDesignOrder) {
   std::vector<std::string> order;
-  QWidget* w = Control("cmbAlStr");
+  QWidget* w = C().cmbAlStr;
   for (int n = 0; n < 40; ++n) {
     if (w->focusPolicy() & Qt::TabFocus) order.push_back(w->objectName().toStdString());
     w = w->nextInFocusChain();
-    if (w == Control("cmbAlStr")) break;
+    if (w == C().cmbAlStr) break;
   }
   std::vector<std::string> expected = {"cmbAlStr", "cmdAlStp"};
   for (int i = 1; i <= kStopwatchCount; ++i) {
@@ -95,77 +96,81 @@ TEST_F(WindowTest, EnterPressesStartAllUnlessAnotherButtonHasFocus) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
 
   clock_.Set("9:00:00");
-  Control("opt5")->setFocus();
+  C().opt5->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  EXPECT_EQ(Caption("lblStrJikan"), "9:00:00") << "Enter on an option button starts all";
+  EXPECT_EQ(C().lblStrJikan->text(), "9:00:00") << "Enter on an option button starts all";
   EXPECT_TRUE(window_.Bank().SwithT(10));
 
   window_.cmdAlStp_Click();
-  Control("cmdStr", 3)->setFocus();
+  cmdStr(3)->setFocus();
   clock_.Set("9:30:00");
-  QTest::keyClick(Control("cmdStr", 3), Qt::Key_Return);
+  QTest::keyClick(cmdStr(3), Qt::Key_Return);
   EXPECT_TRUE(window_.Bank().SwithJ(3));
   EXPECT_FALSE(window_.Bank().SwithJ(4)) << "Enter on 始 of panel 3 starts only stopwatch 3";
 
-  Control("cmbAlStr")->setFocus();
-  QTest::keyClick(Control("cmbAlStr"), Qt::Key_Space);
+  C().cmbAlStr->setFocus();
+  QTest::keyClick(C().cmbAlStr, Qt::Key_Space);
   EXPECT_TRUE(window_.Bank().SwithJ(4));
 }
 
 TEST_F(WindowTest, ButtonsDriveTheStopwatchesAndLabelsShowTheTick) {
   clock_.Set("9:14:59");
-  Click("cmdStr", 3);
+  cmdStr(3)->click();
   EXPECT_TRUE(window_.Bank().SwithT(3));
   EXPECT_TRUE(window_.Bank().SwithJ(3));
-  EXPECT_EQ(Caption("lblStrJikan"), "9:14:59");
-  EXPECT_EQ(Caption("lblJikan", 3), "00:00:00");
+  EXPECT_EQ(C().lblStrJikan->text(), "9:14:59");
+  EXPECT_EQ(lblJikan(3)->text(), "00:00:00");
 
   TickAt("9:15:00");
-  EXPECT_EQ(Caption("lblImaJikan"), "9:15:00");
-  EXPECT_EQ(Caption("lblJikan", 3), "0:00:00");
+  EXPECT_EQ(C().lblImaJikan->text(), "9:15:00");
+  EXPECT_EQ(lblJikan(3)->text(), "0:00:00");
   TickAt("9:16:05");
-  EXPECT_EQ(Caption("lblJikan", 3), "0:01:05");
+  EXPECT_EQ(lblJikan(3)->text(), "0:01:05");
 
-  Click("cmdStp", 3);
+  cmdStp(3)->click();
   TickAt("9:20:00");
-  EXPECT_EQ(Caption("lblJikan", 3), "0:01:05");
+  EXPECT_EQ(lblJikan(3)->text(), "0:01:05");
 
   clock_.Set("10:00:00");
-  Click("cmbAlStr");
-  EXPECT_EQ(Caption("lblJikan", 3), "00:00:00");
-  EXPECT_EQ(Caption("lblStrJikan"), "10:00:00");
+  C().cmbAlStr->click();
+  EXPECT_EQ(lblJikan(3)->text(), "00:00:00");
+  EXPECT_EQ(C().lblStrJikan->text(), "10:00:00");
   TickAt("10:00:00");
   TickAt("11:00:05");
-  for (int i = 1; i <= kStopwatchCount; ++i) EXPECT_EQ(Caption("lblJikan", i), "1:00:05");
+  for (int i = 1; i <= kStopwatchCount; ++i) EXPECT_EQ(lblJikan(i)->text(), "1:00:05");
 
-  Click("cmdAlStp");
+  C().cmdAlStp->click();
   TickAt("11:10:00");
-  EXPECT_EQ(Caption("lblJikan", 7), "1:00:05");
-  Click("cmdReset");
-  EXPECT_EQ(Caption("lblJikan", 7), "00:00:00");
-  EXPECT_EQ(Caption("lblStrJikan"), "00:00:00");
-  EXPECT_EQ(Caption("lblImaJikan"), "11:10:00");
+  EXPECT_EQ(lblJikan(7)->text(), "1:00:05");
+  C().cmdReset->click();
+  EXPECT_EQ(lblJikan(7)->text(), "00:00:00");
+  EXPECT_EQ(C().lblStrJikan->text(), "00:00:00");
+  EXPECT_EQ(C().lblImaJikan->text(), "11:10:00");
 }
 
 TEST_F(WindowTest, HiddenRunningStopwatchIsShownCurrentWhenItsPanelReturns) {
-  Click("opt10");
+  C().opt10->click();
   clock_.Set("9:00:00");
-  Click("cmdStr", 8);
+  cmdStr(8)->click();
   TickAt("9:00:00");
-  Click("opt5");
-  EXPECT_TRUE(Control("fram1", 8)->isHidden());
+  C().opt5->click();
+  EXPECT_TRUE(fram1(8)->isHidden());
   TickAt("9:03:00");
   EXPECT_TRUE(window_.Bank().SwithT(8));
-  Click("opt10");
-  EXPECT_FALSE(Control("fram1", 8)->isHidden());
-  EXPECT_EQ(Caption("lblJikan", 8), "0:03:00");
+  C().opt10->click();
+  EXPECT_FALSE(fram1(8)->isHidden());
+  EXPECT_EQ(lblJikan(8)->text(), "0:03:00");
 }
 
 struct ModeRow {
-  const char* option;
+  int mode;
   bool checked;
   int top, height, fram2_top, fram3_top;  // fram3_top 0: hidden, position kept
 };
+
+void PrintTo(const ModeRow& row, std::ostream* out) {
+  *out << "mode " << row.mode << (row.checked ? " with options" : "");
+}
 
 class ModeTableTest : public WindowTest, public ::testing::WithParamInterface<ModeRow> {};
 
@@ -173,70 +178,104 @@ TEST_P(ModeTableTest, ChoosingAModeLaysOutTheWindowFromTheTable) {
   const ModeRow row = GetParam();
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
-  if (row.checked) Click("chk1");
-  Click(row.option);
+  if (row.checked) C().chk1->click();
+  (row.mode == 1 ? C().opt1 : row.mode == 5 ? C().opt5 : C().opt10)->click();
   EXPECT_EQ(window_.Geometry().Top(), row.top);
   EXPECT_EQ(window_.Geometry().Height(), row.height);
   EXPECT_EQ(window_.Geometry().Width(), 2900);
   EXPECT_EQ(window_.frameGeometry().height(), Px(row.height));
-  EXPECT_EQ(Control("fram2")->y(), Px(row.fram2_top));
-  EXPECT_EQ(Control("fram3")->isVisible(), row.fram3_top != 0);
+  EXPECT_EQ(C().fram2->y(), Px(row.fram2_top));
+  EXPECT_EQ(C().fram3->isVisible(), row.fram3_top != 0);
   if (row.fram3_top != 0) {
-    EXPECT_EQ(Control("fram3")->y(), Px(row.fram3_top));
+    EXPECT_EQ(C().fram3->y(), Px(row.fram3_top));
   }
-  const int shown = std::string(row.option) == "opt1"   ? 1
-                    : std::string(row.option) == "opt5" ? 5
-                                                        : 10;
   for (int i = 1; i <= kStopwatchCount; ++i) {
-    EXPECT_EQ(InView("fram1", i), i <= shown) << "panel " << i;
-    if (i <= shown) {
-      EXPECT_EQ(Control("fram1", i)->pos(), QPoint(Px(30), Px(507 * (i - 1))));
+    EXPECT_EQ(InView(fram1(i)), i <= row.mode) << "panel " << i;
+    if (i <= row.mode) {
+      EXPECT_EQ(fram1(i)->pos(), QPoint(Px(30), Px(507 * (i - 1))));
     }
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ModeTableTest,
-                         ::testing::Values(ModeRow{"opt1", false, 5540, 1900, 450, 0},
-                                           ModeRow{"opt1", true, 5540, 2330, 450, 1410},
-                                           ModeRow{"opt5", false, 3510, 3930, 2480, 0},
-                                           ModeRow{"opt5", true, 3510, 4350, 2480, 3430},
-                                           ModeRow{"opt10", false, 980, 6470, 5010, 0},
-                                           ModeRow{"opt10", true, 980, 6890, 5010, 5970}));
+                         ::testing::Values(ModeRow{1, false, 5540, 1900, 450, 0},
+                                           ModeRow{1, true, 5540, 2330, 450, 1410},
+                                           ModeRow{5, false, 3510, 3930, 2480, 0},
+                                           ModeRow{5, true, 3510, 4350, 2480, 3430},
+                                           ModeRow{10, false, 980, 6470, 5010, 0},
+                                           ModeRow{10, true, 980, 6890, 5010, 5970}),
+                         [](const ::testing::TestParamInfo<ModeRow>& info) {
+                           return "Mode" + std::to_string(info.param.mode) +
+                                  (info.param.checked ? "WithOptions" : "");
+                         });
 
 TEST_F(WindowTest, CheckBoxMovesTheBottomEdgeWithoutDrift) {
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
-  Click("opt5");
-  Click("chk1");
+  C().opt5->click();
+  C().chk1->click();
   EXPECT_EQ(window_.Geometry().Height(), 4360);
-  EXPECT_EQ(Control("fram3")->y(), Px(3440));
-  EXPECT_TRUE(Control("fram3")->isVisible());
-  Click("chk1");
+  EXPECT_EQ(C().fram3->y(), Px(3440));
+  EXPECT_TRUE(C().fram3->isVisible());
+  C().chk1->click();
   EXPECT_EQ(window_.Geometry().Height(), 3930) << "back exactly, not 3929 or 3935";
-  EXPECT_FALSE(Control("fram3")->isVisible());
+  EXPECT_FALSE(C().fram3->isVisible());
   EXPECT_EQ(window_.Geometry().Top(), 3510);
 
-  Click("chk1");
-  Click("opt5");
+  C().chk1->click();
+  C().opt5->click();
   EXPECT_EQ(window_.Geometry().Height(), 4350);
-  Click("chk1");
+  C().chk1->click();
   EXPECT_EQ(window_.Geometry().Height(), 3920);
-  Click("chk1");
+  C().chk1->click();
   EXPECT_EQ(window_.Geometry().Height(), 4350);
-  EXPECT_EQ(Control("fram3")->y(), Px(3430));
+  EXPECT_EQ(C().fram3->y(), Px(3430));
+}
+
+TEST_F(WindowTest, AModeHidesThePanelsItDoesNotShowWhereTheyStand) {
+  C().opt10->click();
+  C().opt5->click();
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    EXPECT_EQ(fram1(i)->isHidden(), i > 5) << i;
+    EXPECT_EQ(fram1(i)->pos(), QPoint(Px(30), Px(507 * (i - 1)))) << i;
+  }
+  // Mode 1 moves panel 1 to the top and leaves its Left, whatever that is.
+  fram1(1)->move(Px(300), Px(900));
+  C().opt1->click();
+  EXPECT_EQ(fram1(1)->pos(), QPoint(Px(300), 0));
+  EXPECT_FALSE(fram1(1)->isHidden());
+  EXPECT_TRUE(fram1(2)->isHidden());
+  EXPECT_EQ(fram1(2)->pos(), QPoint(Px(30), Px(507)));
+}
+
+// Grayed is a state only code could set: a mode then leaves the height and the options panel
+// alone, and the check box's handler counts it as unchecked.
+TEST_F(WindowTest, AGrayedCheckBoxLeavesTheOptionsPanelToTheCheckBox) {
+  C().chk1->click();
+  C().opt5->click();
+  C().chk1->setCheckState(Qt::PartiallyChecked);
+  C().opt10->click();
+  EXPECT_EQ(window_.Geometry().Top(), 980);
+  EXPECT_EQ(window_.Geometry().Height(), 4350);
+  EXPECT_EQ(C().fram2->y(), Px(5010));
+  EXPECT_FALSE(C().fram3->isHidden());
+  EXPECT_EQ(C().fram3->y(), Px(3430));
+  window_.chk1_Click();
+  EXPECT_EQ(window_.Geometry().Height(), 3920);
+  EXPECT_TRUE(C().fram3->isHidden());
 }
 
 TEST_F(WindowTest, EveryButtonFaceIsExactlyItsColourInEveryStyle) {
   for (const QString& key : QStyleFactory::keys()) {
     SCOPED_TRACE(key.toStdString());
     QStyle* style = QStyleFactory::create(key);
-    for (const auto& [ref, widget] : window_.Controls().All()) {
+    for (QWidget* widget : C().all) {
       auto* button = qobject_cast<FaceButton*>(widget);
       if (button == nullptr) continue;
       button->setStyle(style);
       const QImage face = button->grab().toImage();
       // Inside the one-pixel edge and the default button's outline, clear of the caption.
-      EXPECT_EQ(face.pixelColor(3, 3), QColor(0, 255, 0)) << std::string(ref.name) << ref.index;
+      EXPECT_EQ(face.pixelColor(3, 3), QColor(0, 255, 0)) << widget->objectName().toStdString();
       EXPECT_EQ(face.pixelColor(face.width() - 4, face.height() - 4), QColor(0, 255, 0));
       button->setStyle(nullptr);
     }

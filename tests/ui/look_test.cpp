@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTranslator>
 #include <cmath>
+#include <initializer_list>
 
 #include "caption_label.h"
 #include "window_fixture.h"
@@ -28,10 +29,9 @@ TEST_F(WindowTest, EveryTimeIsDrawnWholeInsideItsLabelUnderEveryRegionalFormat) 
       "上午12:59:59",  "下午12:59:59",   // tth:mm:ss (Chinese, Taiwan)
       "23時59分59秒",                    // H時mm分ss秒
   };
-  auto check = [&](std::string_view name, int index, const QRect& design) {
-    auto* label = qobject_cast<CaptionLabel*>(Control(name, index));
+  auto check = [&](CaptionLabel* label, const QRect& design) {
     for (const QString& text : widest) {
-      SCOPED_TRACE(std::string(name) + std::to_string(index) + " " + text.toStdString());
+      SCOPED_TRACE(label->objectName().toStdString() + " " + text.toStdString());
       label->SetCaption(text);
       EXPECT_LE(QFontMetricsF(label->DrawnFont()).horizontalAdvance(text), design.width());
       EXPECT_EQ(label->geometry(), design);
@@ -42,9 +42,9 @@ TEST_F(WindowTest, EveryTimeIsDrawnWholeInsideItsLabelUnderEveryRegionalFormat) 
     label->SetCaption("10:34:57 PM");
     EXPECT_EQ(label->DrawnFont(), drawn);
   };
-  check("lblStrJikan", 0, DesignRect(30, 350, 850, 252));
-  check("lblImaJikan", 0, DesignRect(900, 350, 950, 252));
-  for (int i = 1; i <= kStopwatchCount; ++i) check("lblJikan", i, DesignRect(500, 180, 1056, 252));
+  check(C().lblStrJikan, DesignRect(30, 350, 850, 252));
+  check(C().lblImaJikan, DesignRect(900, 350, 950, 252));
+  for (int i = 1; i <= kStopwatchCount; ++i) check(lblJikan(i), DesignRect(500, 180, 1056, 252));
 }
 
 // The contrast ratio of two colours, from their relative luminance.
@@ -72,10 +72,9 @@ TEST_F(WindowTest, TheFocusMarkShowsWithoutTheKeyboardAndStandsOutOnAnyColour) {
     picker_.Answer(colour);
     window_.cmdHaikei_Click();
     const QColor ground(RedOf(colour), GreenOf(colour), BlueOf(colour));
-    for (const char* name : {"cmbAlStr", "opt10", "chk1"}) {
-      SCOPED_TRACE(std::string(name) + " on " + ground.name().toStdString());
-      QWidget* control = Control(name);
-      Control("cmdEnd")->setFocus();
+    for (QWidget* control : std::initializer_list<QWidget*>{C().cmbAlStr, C().opt10, C().chk1}) {
+      SCOPED_TRACE(control->objectName().toStdString() + " on " + ground.name().toStdString());
+      C().cmdEnd->setFocus();
       const QImage without = control->grab().toImage();
       control->setFocus();
       const QImage with = control->grab().toImage();
@@ -101,8 +100,8 @@ TEST_F(WindowTest, TheWindowStaysLeftToRightWhereQtsTranslationTurnsTheApplicati
   }
   QApplication::installTranslator(&hebrew);
   EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft) << "the translation took";
-  for (const auto& [ref, widget] : window_.Controls().All()) {
-    EXPECT_EQ(widget->layoutDirection(), Qt::LeftToRight) << std::string(ref.name) << ref.index;
+  for (const QWidget* widget : C().all) {
+    EXPECT_EQ(widget->layoutDirection(), Qt::LeftToRight) << widget->objectName().toStdString();
   }
   QApplication::removeTranslator(&hebrew);
 }

@@ -61,8 +61,8 @@ TEST_F(WindowTest, ButtonFacesBevelsAndTheDefaultBorderAreWholeAtThisScale) {
 TEST_F(WindowTest, TheWindowMovesUpJustEnoughToStayOnItsScreen) {
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
-  Click("chk1");
-  Click("opt10");
+  C().chk1->click();
+  C().opt10->click();
   EXPECT_EQ(window_.Geometry().Height(), 6890);
   EXPECT_EQ(window_.Geometry().Width(), 2900);
   // At a scale of 2 the screen is 640 x 512: from Top 980 (65 px) the 459-pixel window
@@ -72,10 +72,10 @@ TEST_F(WindowTest, TheWindowMovesUpJustEnoughToStayOnItsScreen) {
   EXPECT_EQ(window_.frameGeometry().top(), top);
   EXPECT_EQ(window_.Geometry().Top(), moved ? top * 15 : 980);
 
-  Click("chk1");  // the check box keeps the Top
+  C().chk1->click();  // the check box keeps the Top
   EXPECT_EQ(window_.Geometry().Height(), 6460);
   EXPECT_EQ(window_.frameGeometry().top(), top);
-  Click("opt1");
+  C().opt1->click();
   EXPECT_EQ(window_.Geometry().Top(), 5540);
 }
 

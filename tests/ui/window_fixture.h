@@ -2,16 +2,59 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QLabel>
+#include <QCheckBox>
+#include <QFrame>
+#include <QRadioButton>
+#include <initializer_list>
+#include <ostream>
+#include <set>
+#include <string>
 #include <string_view>
 
+#include "caption_label.h"
+#include "face_button.h"
 #include "frm_mirt2.h"
 #include "scripted_clock.h"
 #include "scripted_services.h"
 #include "twips.h"
 
+// Failures print a QString as its text rather than as bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
 namespace mirt2::testing {
+
+enum class Group { kMoji, kButton, kBak };
+
+// The object names of the controls each colour button recolours, as the design lists them:
+// the single controls, then the control arrays' members of every panel. "frmMirt2" is the window.
+inline std::set<std::string> MembersOf(Group group) {
+  std::set<std::string> members;
+  auto add = [&](std::initializer_list<const char*> singles,
+                 std::initializer_list<const char*> arrays) {
+    for (const char* name : singles) members.insert(name);
+    for (int i = 1; i <= 10; ++i) {
+      for (const char* name : arrays)
+        members.insert(std::string(name) + "(" + std::to_string(i) + ")");
+    }
+  };
+  switch (group) {
+    case Group::kMoji:
+      add({"lblStrt", "lblIma", "lblStrJikan", "lblImaJikan", "opt1", "opt5", "opt10"},
+          {"lblNo", "lblJikan"});
+      break;
+    case Group::kButton:
+      add({"cmdEnd", "cmbAlStr", "cmdAlStp", "cmdReset", "cmdMoji", "cmdButn", "cmdHaikei",
+           "cmdCopy", "cmdMae"},
+          {"cmdStr", "cmdStp"});
+      break;
+    case Group::kBak:
+      add({"frmMirt2", "fram2", "fram3", "opt1", "opt5", "opt10", "chk1"}, {"fram1"});
+      break;
+  }
+  return members;
+}
 
 // The real window on the offscreen platform, loaded, with scripted services
 // and a timer that the test ticks by hand.
@@ -22,22 +65,19 @@ class WindowTest : public ::testing::Test {
     window_.Form_Load();
   }
 
-  [[nodiscard]] QWidget* Control(std::string_view name, int index = 0) const {
-    return window_.Controls().Get(name, index);
-  }
-  [[nodiscard]] QString Caption(std::string_view name, int index = 0) const {
-    return qobject_cast<QLabel*>(Control(name, index))->text();
-  }
-  void Click(std::string_view name, int index = 0) {
-    qobject_cast<QAbstractButton*>(Control(name, index))->click();
-  }
+  [[nodiscard]] const Controls& C() const { return window_.Controls(); }
+  // The control arrays by stopwatch number, 1 to 10, as the design numbers them.
+  [[nodiscard]] QFrame* fram1(int i) const { return C().fram1.at(i - 1); }
+  [[nodiscard]] CaptionLabel* lblNo(int i) const { return C().lblNo.at(i - 1); }
+  [[nodiscard]] CaptionLabel* lblJikan(int i) const { return C().lblJikan.at(i - 1); }
+  [[nodiscard]] FaceButton* cmdStr(int i) const { return C().cmdStr.at(i - 1); }
+  [[nodiscard]] FaceButton* cmdStp(int i) const { return C().cmdStp.at(i - 1); }
   void TickAt(std::string_view hms) {
     clock_.Set(hms);
     window_.Timer1_Timer();
   }
   // Whether a frame shows inside the client area: visible and not beyond it.
-  [[nodiscard]] bool InView(std::string_view name, int index = 0) const {
-    const QWidget* frame = Control(name, index);
+  [[nodiscard]] bool InView(const QWidget* frame) const {
     return frame->isVisible() && window_.rect().intersects(frame->geometry());
   }
   static int Px(int twips) { return TwipsToPixels(twips); }

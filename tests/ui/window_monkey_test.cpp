@@ -2,8 +2,8 @@
 // ticks of a clock that jumps forward, back and across midnight. After every
 // action the window must agree with what the user could predict from the
 // actions alone: the labels show the engine's texts, the geometry is what the
-// layout plans give on a model surface, every colour group is one colour, and
-// the copy and always-on-top buttons did what their last click asked.
+// design's numbers give, every colour group is one colour, and the copy and
+// always-on-top buttons did what their last click asked.
 //
 // The colour picker is the scripted one: the real dialog never opens. The exit
 // button is left for the end, when it must close the window.
@@ -16,20 +16,17 @@
 #include <QTest>
 #include <array>
 #include <deque>
+#include <map>
 #include <optional>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "colour_groups.h"
-#include "control_table.h"
-#include "copy_text.h"
+#include "caption_label.h"
 #include "face_button.h"
-#include "layout_plan.h"
-#include "model_window.h"
 #include "qt_colour.h"
-#include "startup_plan.h"
 #include "window_fixture.h"
 
 namespace mirt2 {
@@ -39,14 +36,27 @@ using testing::WindowTest;
 
 constexpr long long kDay = 86400;
 
-using testing::Geometry;
-using testing::ModelWindow;
+// A control as the design names it: "cmdStr", 3 for cmdStr(3); index 0 for a single control.
+struct Ref {
+  std::string name;
+  int index = 0;
+};
+
+Ref RefOf(const QObject& control) {
+  const std::string name = control.objectName().toStdString();
+  const auto open = name.find('(');
+  if (open == std::string::npos) return {name};
+  return {name.substr(0, open), std::stoi(name.substr(open + 1))};
+}
 
 struct GroupMember {
-  ControlRef ref;
+  std::string name;
   QWidget* widget = nullptr;
-  QColor design;
+  QColor design;  // as the window showed it before any colour was picked
 };
+
+using testing::Group;
+using testing::MembersOf;
 
 enum class Phase { kStopped, kArmed, kRunning };
 
@@ -65,29 +75,33 @@ class WindowMonkeyTest : public WindowTest {
 
   void SetUp() override {
     previous_handler = qInstallMessageHandler(QuietHandler);
-    for (const auto& [ref, widget] : window_.Controls().All()) {
+    std::vector<QWidget*> widgets = C().all;
+    widgets.push_back(&window_);
+    for (QWidget* widget : widgets) {
       auto* button = qobject_cast<QAbstractButton*>(widget);
       if (button == nullptr) continue;
+      const Ref ref = RefOf(*button);
       // Connected after the window's own handlers, so this sees each click
       // once it has been handled, whatever produced it: a click or a key.
-      QObject::connect(button, &QAbstractButton::clicked,
-                       [this, r = ref] { clicked_.push_back(r); });
+      QObject::connect(button, &QAbstractButton::clicked, [this, ref] { clicked_.push_back(ref); });
       if (ref.name != "cmdEnd") buttons_.push_back({ref, button});
     }
-    for (ColourGroup group : {ColourGroup::kMoji, ColourGroup::kButton, ColourGroup::kBak}) {
-      for (const ControlRef& ref : MembersOf(group)) {
-        const ControlRow* row = FindControl(ref);
-        ASSERT_NE(row, nullptr);
-        const auto design = group == ColourGroup::kMoji ? row->fore_color : row->back_color;
-        ASSERT_TRUE(design.has_value()) << ref.name;
-        members_[Slot(group)].push_back({ref, Control(ref.name, ref.index), ToQColor(*design)});
+    for (Group group : {Group::kMoji, Group::kButton, Group::kBak}) {
+      const std::set<std::string> names = MembersOf(group);
+      for (QWidget* widget : widgets) {
+        const std::string name = widget->objectName().toStdString();
+        if (!names.contains(name)) continue;
+        members_[Slot(group)].push_back({name, widget, Shown(group, *widget)});
       }
+      ASSERT_EQ(members_[Slot(group)].size(), names.size());
     }
-    for (int i = 1; i <= kStopwatchCount; ++i) {
-      frames_.push_back({{LayoutObject::kFram1, i}, Control("fram1", i)});
+    // Where the frames start is the load handler's to say, and its test's to check.
+    for (int i = 1; i <= kStopwatchCount; ++i) frames_.push_back(fram1(i));
+    frames_.push_back(C().fram2);
+    frames_.push_back(C().fram3);
+    for (const QWidget* frame : frames_) {
+      places_.push_back({frame->x() * 15, frame->y() * 15, !frame->isHidden()});
     }
-    frames_.push_back({{LayoutObject::kFram2}, Control("fram2")});
-    frames_.push_back({{LayoutObject::kFram3}, Control("fram3")});
 
     window_.show();
     window_.activateWindow();
@@ -96,7 +110,11 @@ class WindowMonkeyTest : public WindowTest {
 
   void TearDown() override { qInstallMessageHandler(previous_handler); }
 
-  static std::size_t Slot(ColourGroup group) { return static_cast<std::size_t>(group); }
+  static std::size_t Slot(Group group) { return static_cast<std::size_t>(group); }
+  static QColor Shown(Group group, const QWidget& widget) {
+    if (group == Group::kButton) return qobject_cast<const FaceButton*>(&widget)->Face();
+    return widget.palette().color(group == Group::kMoji ? QPalette::WindowText : QPalette::Window);
+  }
 
   int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
 
@@ -160,7 +178,7 @@ class WindowMonkeyTest : public WindowTest {
     picker_.Answer(answer);
   }
 
-  static bool IsColourButton(const ControlRef& ref) {
+  static bool IsColourButton(const Ref& ref) {
     return ref.name == "cmdMoji" || ref.name == "cmdButn" || ref.name == "cmdHaikei";
   }
 
@@ -174,7 +192,7 @@ class WindowMonkeyTest : public WindowTest {
     const auto& [ref, button] = buttons_[candidates[static_cast<std::size_t>(
         Pick(0, static_cast<int>(candidates.size()) - 1))]];
     if (IsColourButton(ref)) QueueAnswer();
-    Note("click " + std::string(ref.name) + "(" + std::to_string(ref.index) + ")");
+    Note("click " + button->objectName().toStdString());
     button->click();
   }
 
@@ -197,7 +215,7 @@ class WindowMonkeyTest : public WindowTest {
     if (focus == nullptr) focus = &window_;
     const bool presses =
         key.key == Qt::Key_Return || key.key == Qt::Key_Enter || key.key == Qt::Key_Space;
-    if (presses && focus == Control("cmdEnd")) key = kKeys[0];  // the exit waits for the end
+    if (presses && focus == C().cmdEnd) key = kKeys[0];  // the exit waits for the end
     for (const auto& [ref, button] : buttons_) {
       if (button == focus && IsColourButton(ref)) QueueAnswer();
     }
@@ -207,7 +225,7 @@ class WindowMonkeyTest : public WindowTest {
 
   // What each handled click should have done, from the click alone.
   void FollowClicks() {
-    for (const ControlRef& ref : clicked_) {
+    for (const Ref& ref : clicked_) {
       const std::string_view name = ref.name;
       if (name == "cmdStr") {
         runs_[static_cast<std::size_t>(ref.index - 1)] = Phase::kArmed;
@@ -218,11 +236,11 @@ class WindowMonkeyTest : public WindowTest {
       } else if (name == "cmdAlStp" || name == "cmdReset") {
         runs_.fill(Phase::kStopped);
       } else if (name == "opt1" || name == "opt5" || name == "opt10") {
-        mode_ = name == "opt1" ? 1 : name == "opt5" ? 5 : 10;
-        ApplyLayout(PlanDisplayMode(mode_, check_), surface_);
+        ChooseMode(name == "opt1" ? 1 : name == "opt5" ? 5 : 10);
       } else if (name == "chk1") {
-        check_ = check_ == kCheckChecked ? kCheckUnchecked : kCheckChecked;
-        ApplyLayout(PlanOptionsPanel(check_, surface_.WindowHeight()), surface_);
+        checked_ = !checked_;
+        height_ += checked_ ? 430 : -430;
+        PlaceOptionsPanel();
       } else if (name == "cmdCopy") {
         ExpectReport();
         numbered_ = !numbered_;
@@ -234,8 +252,7 @@ class WindowMonkeyTest : public WindowTest {
           Fail("always-on-top did not reach the window stacking");
         }
         const char* caption = in_front_ ? "元へ" : "前へ";
-        if (qobject_cast<QAbstractButton*>(Control("cmdMae"))->text() !=
-            QString::fromUtf8(caption)) {
+        if (C().cmdMae->text() != QString::fromUtf8(caption)) {
           Fail("cmdMae does not announce its next action");
         }
       } else if (name == "cmdEnd") {
@@ -245,17 +262,43 @@ class WindowMonkeyTest : public WindowTest {
     clicked_.clear();
   }
 
+  // The design's layouts: window Top, fram2's Top, and the window's Height with the options
+  // panel hidden and shown, per mode; panels stacked 507 twips apart from the top.
+  void ChooseMode(int mode) {
+    const std::map<int, std::array<int, 4>> kModes = {
+        {1, {5540, 450, 1900, 2330}}, {5, {3510, 2480, 3930, 4350}}, {10, {980, 5010, 6470, 6890}}};
+    const auto [top, fram2_top, hidden_height, shown_height] = kModes.at(mode);
+    mode_ = mode;
+    top_ = top;
+    places_[10].top = fram2_top;
+    height_ = checked_ ? shown_height : hidden_height;
+    PlaceOptionsPanel();
+    for (std::size_t n = 0; n < 10; ++n) {
+      places_[n].visible = static_cast<int>(n) < mode;
+      if (places_[n].visible && mode > 1) places_[n].left = 30;
+      if (places_[n].visible) places_[n].top = 507 * static_cast<int>(n);
+    }
+  }
+  void PlaceOptionsPanel() {
+    if (checked_) places_[11].top = height_ - 920;
+    places_[11].visible = checked_;
+  }
+
+  // One line per panel shown, CR LF between them, numbered "1－" (U+FF0D) every other time.
   void ExpectReport() {
-    std::vector<std::string> texts;
-    for (int i = 1; i <= mode_; ++i) texts.push_back(Caption("lblJikan", i).toStdString());
-    const std::string expected = BuildCopyText(texts, mode_, numbered_);
+    std::string expected;
+    for (int i = 1; i <= mode_; ++i) {
+      if (i > 1) expected += "\r\n";
+      if (numbered_) expected += std::to_string(i) + "\xEF\xBC\x8D";
+      expected += lblJikan(i)->text().toStdString();
+    }
     if (clipboard_.text_ != expected) {
       Fail("clipboard holds \"" + clipboard_.text_.value_or("(nothing)") + "\", want \"" +
            expected + "\"");
     }
   }
 
-  void FollowColourPick(const ControlRef& ref) {
+  void FollowColourPick(const Ref& ref) {
     if (picker_.opened_on_.size() != ++openings_) return Fail("the colour picker did not open");
     if (picker_.opened_on_.back() != picker_colour_) {
       return Fail("the picker opened on another colour than the last one confirmed");
@@ -267,24 +310,24 @@ class WindowMonkeyTest : public WindowTest {
     }
     if (!answer) return;
     picker_colour_ = *answer;
-    const ColourGroup group = ref.name == "cmdMoji"   ? ColourGroup::kMoji
-                              : ref.name == "cmdButn" ? ColourGroup::kButton
-                                                      : ColourGroup::kBak;
+    const Group group = ref.name == "cmdMoji"   ? Group::kMoji
+                        : ref.name == "cmdButn" ? Group::kButton
+                                                : Group::kBak;
     chosen_[Slot(group)] = ToQColor(*answer);
   }
 
   void Check() {
     const StopwatchBank& bank = window_.Bank();
-    const auto label_shows = [this](const char* name, int index, const std::string& text) {
-      if (Caption(name, index) != QString::fromStdString(text)) {
-        Fail(std::string(name) + "(" + std::to_string(index) + ") shows \"" +
-             Caption(name, index).toStdString() + "\", the engine \"" + text + "\"");
+    const auto label_shows = [this](const CaptionLabel* label, const std::string& text) {
+      if (label->text() != QString::fromStdString(text)) {
+        Fail(label->objectName().toStdString() + " shows \"" + label->text().toStdString() +
+             "\", the engine \"" + text + "\"");
       }
     };
-    label_shows("lblStrJikan", 0, bank.StrJikanText());
-    label_shows("lblImaJikan", 0, bank.ImaJikanText());
+    label_shows(C().lblStrJikan, bank.StrJikanText());
+    label_shows(C().lblImaJikan, bank.ImaJikanText());
     for (int i = 1; i <= kStopwatchCount; ++i) {
-      label_shows("lblJikan", i, bank.JikanText(i));
+      label_shows(lblJikan(i), bank.JikanText(i));
       const Phase want = runs_[static_cast<std::size_t>(i - 1)];
       if (bank.SwithJ(i) && !bank.SwithT(i)) Fail("SwithJ without SwithT, " + std::to_string(i));
       if (bank.SwithT(i) != (want != Phase::kStopped) ||
@@ -295,45 +338,40 @@ class WindowMonkeyTest : public WindowTest {
 
     if (window_.DisplayMode() != mode_)
       Fail("display mode " + std::to_string(window_.DisplayMode()));
-    if (window_.CheckValue() != check_) Fail("check box " + std::to_string(window_.CheckValue()));
+    if (window_.CheckValue() != (checked_ ? 1 : 0)) {
+      Fail("check box " + std::to_string(window_.CheckValue()));
+    }
     if (window_.SwithBang() != numbered_) Fail("copy style");
     if (window_.SwithMae() != in_front_) Fail("always-on-top flag");
     if (!window_.isVisible()) Fail("the window closed");
 
-    const Geometry& w = surface_.Of(ModelWindow::kWindowTarget);
     const OuterGeometry& g = window_.Geometry();
-    if (g.Top() != w.top || g.Height() != w.height || g.Width() != 2900) {
+    if (g.Top() != top_ || g.Height() != height_ || g.Width() != 2900) {
       Fail("window Top/Height/Width " + std::to_string(g.Top()) + "/" + std::to_string(g.Height()) +
-           "/" + std::to_string(g.Width()) + ", plan " + std::to_string(w.top) + "/" +
-           std::to_string(w.height) + "/2900");
+           "/" + std::to_string(g.Width()) + ", want " + std::to_string(top_) + "/" +
+           std::to_string(height_) + "/2900");
     }
     const QRect outer = window_.frameGeometry();
-    if (outer.top() != Px(w.top) || outer.height() != Px(w.height)) {
+    if (outer.top() != Px(top_) || outer.height() != Px(height_)) {
       Fail("window pixels " + std::to_string(outer.top()) + "+" + std::to_string(outer.height()));
     }
-    for (const auto& [target, frame] : frames_) {
-      const Geometry& p = surface_.Of(target);
+    for (std::size_t n = 0; n < frames_.size(); ++n) {
+      const QWidget* frame = frames_[n];
+      const Place& p = places_[n];
       if (frame->isVisible() != p.visible || frame->pos() != QPoint(Px(p.left), Px(p.top))) {
         Fail(frame->objectName().toStdString() + " at (" + std::to_string(frame->x()) + ", " +
              std::to_string(frame->y()) + ") visible " + std::to_string(frame->isVisible()) +
-             ", plan (" + std::to_string(Px(p.left)) + ", " + std::to_string(Px(p.top)) +
+             ", want (" + std::to_string(Px(p.left)) + ", " + std::to_string(Px(p.top)) +
              ") visible " + std::to_string(p.visible));
       }
     }
 
-    for (ColourGroup group : {ColourGroup::kMoji, ColourGroup::kButton, ColourGroup::kBak}) {
+    for (Group group : {Group::kMoji, Group::kButton, Group::kBak}) {
       const std::optional<QColor>& chosen = chosen_[Slot(group)];
       for (const GroupMember& m : members_[Slot(group)]) {
-        QColor shown;
-        if (group == ColourGroup::kButton) {
-          shown = static_cast<const FaceButton*>(m.widget)->Face();
-        } else {
-          shown = m.widget->palette().color(group == ColourGroup::kMoji ? QPalette::WindowText
-                                                                        : QPalette::Window);
-        }
+        const QColor shown = Shown(group, *m.widget);
         if (shown != chosen.value_or(m.design)) {
-          Fail(std::string(m.ref.name) + "(" + std::to_string(m.ref.index) + ") shows " +
-               shown.name().toStdString() + ", its group " +
+          Fail(m.name + " shows " + shown.name().toStdString() + ", its group " +
                chosen.value_or(m.design).name().toStdString());
         }
       }
@@ -346,16 +384,22 @@ class WindowMonkeyTest : public WindowTest {
   std::string failure_;
   std::deque<std::string> recent_;
 
-  std::vector<std::pair<ControlRef, QAbstractButton*>> buttons_;
-  std::vector<std::pair<LayoutTarget, QWidget*>> frames_;
+  std::vector<std::pair<Ref, QAbstractButton*>> buttons_;
+  std::vector<QWidget*> frames_;  // fram1(1) to fram1(10), fram2, fram3
   std::array<std::vector<GroupMember>, 3> members_;
-  std::vector<ControlRef> clicked_;
+  std::vector<Ref> clicked_;
 
-  // What the actions so far should have produced.
-  ModelWindow surface_;
+  // What the actions so far should have produced, from the load handler's geometry on.
+  struct Place {
+    int left, top;
+    bool visible;
+  };
+  std::vector<Place> places_;  // as frames_
+  int top_ = 5530;
+  int height_ = 1900;
   std::array<Phase, kStopwatchCount> runs_{};
   int mode_ = 1;
-  int check_ = kCheckUnchecked;
+  bool checked_ = false;
   bool numbered_ = false;
   bool in_front_ = false;
   std::deque<std::optional<Colour>> answers_;
@@ -395,7 +439,7 @@ TEST_F(WindowMonkeyTest, RandomClicksKeysAndTicksKeepTheWindowConsistent) {
   EXPECT_GT(stacking_.calls_.size(), 20U);
 
   // The exit button, last: it closes the window.
-  qobject_cast<QAbstractButton*>(Control("cmdEnd"))->click();
+  C().cmdEnd->click();
   EXPECT_FALSE(window_.isVisible()) << "seed " << kSeed;
 }
 

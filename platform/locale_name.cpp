@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "ascii.h"
+
 namespace mirt2 {
 namespace {
 
 // Longer than any real locale name; anything past it is not one.
 constexpr size_t kMaxLocaleNameLength = 64;
-
-bool IsAsciiLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 bool IsLocaleNameChar(char c) {
   return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '-';

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 
+#include "ascii.h"
+
 namespace mirt2 {
 namespace {
 
 constexpr std::string_view kNarrowNoBreakSpace = "\xE2\x80\xAF";  // U+202F
 constexpr std::string_view kNoBreakSpace = "\xC2\xA0";            // U+00A0
-
-bool IsAsciiLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 std::string PlainSpaces(std::string_view text) {
   std::string out;

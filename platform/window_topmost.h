@@ -7,7 +7,8 @@ namespace mirt2 {
 // way it is also activated and raised within its band. Free of Qt, so that it
 // builds and is tested without a toolkit.
 //
-// False where Windows refuses, as for a handle that names no window.
-bool SetTopmostNative(void* hwnd, bool topmost);
+// What Windows answers is not examined: the always-on-top button records what the user asked
+// for, and a live window's handle names a window.
+void SetTopmostNative(void* hwnd, bool topmost);
 
 }  // namespace mirt2

@@ -110,23 +110,22 @@ void ControlMaker::Make(FaceButton*& button, QWidget* container, const ControlRo
 
 void ControlMaker::Make(QRadioButton*& option, QWidget* container, const ControlRow& row) {
   option = new QRadioButton(ToQString(row.caption), container);
-  // Buttons paint on the Button role; these take the frame's colours.
-  option->setBackgroundRole(QPalette::Window);
-  option->setForegroundRole(QPalette::WindowText);
-  option->setChecked(row.value);
-  marked_.push_back(option);
-  Paint(*option, row);
-  Place(*option, row);
+  PlaceOnFrame(*option, row);
 }
 
 void ControlMaker::Make(QCheckBox*& check, QWidget* container, const ControlRow& row) {
   check = new QCheckBox(container);
-  check->setBackgroundRole(QPalette::Window);
-  check->setForegroundRole(QPalette::WindowText);
-  check->setChecked(row.value);
-  marked_.push_back(check);
-  Paint(*check, row);
-  Place(*check, row);
+  PlaceOnFrame(*check, row);
+}
+
+void ControlMaker::PlaceOnFrame(QAbstractButton& button, const ControlRow& row) {
+  // Buttons paint on the Button role; these take the frame's colours.
+  button.setBackgroundRole(QPalette::Window);
+  button.setForegroundRole(QPalette::WindowText);
+  button.setChecked(row.value);
+  marked_.push_back(&button);
+  Paint(button, row);
+  Place(button, row);
 }
 
 void ControlMaker::Finish() {

@@ -8,6 +8,7 @@
 #include "colour.h"
 #include "font_style.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QFont;
 class QFrame;
@@ -62,6 +63,8 @@ class ControlMaker {
 
  private:
   void Place(QWidget& control, const ControlRow& row);
+  // An option button or the check box: it draws on its frame's colours, with a focus mark.
+  void PlaceOnFrame(QAbstractButton& button, const ControlRow& row);
 
   QWidget& window_;
   std::vector<QWidget*>& all_;

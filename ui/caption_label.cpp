@@ -31,7 +31,7 @@ void CaptionLabel::resizeEvent(QResizeEvent* event) {
   fitted_ = false;
 }
 
-const QFont& CaptionLabel::DrawnFont() {
+const QFont& CaptionLabel::DrawnFont() const {
   QString width_class = WidthClass(text());
   if (fitted_ && width_class == fitted_class_) return drawn_font_;
   // A centred caption keeps a pixel clear on either side, so that two never touch; a
@@ -44,12 +44,16 @@ const QFont& CaptionLabel::DrawnFont() {
   return drawn_font_;
 }
 
+QRect CaptionLabel::CaptionRect() const {
+  DrawnFont();  // cppcheck-suppress ignoredReturnValue ; it works out baseline_shift_
+  return contentsRect().adjusted(0, baseline_shift_, 0, 0);
+}
+
 void CaptionLabel::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setFont(DrawnFont());
-  style()->drawItemText(&painter, contentsRect().adjusted(0, baseline_shift_, 0, 0),
-                        static_cast<int>(alignment().toInt()), palette(), isEnabled(), text(),
-                        foregroundRole());
+  style()->drawItemText(&painter, CaptionRect(), static_cast<int>(alignment().toInt()), palette(),
+                        isEnabled(), text(), foregroundRole());
 }
 
 }  // namespace mirt2

@@ -21,7 +21,10 @@ class CaptionLabel final : public QLabel {
 
   void SetCaption(const QString& caption);
   // The font the caption is drawn in: font() itself, or that font made small enough.
-  [[nodiscard]] const QFont& DrawnFont();
+  [[nodiscard]] const QFont& DrawnFont() const;
+  // Where the caption is drawn in DrawnFont(), aligned as the label is: on the design font's
+  // baseline.
+  [[nodiscard]] QRect CaptionRect() const;
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -29,10 +32,11 @@ class CaptionLabel final : public QLabel {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QString fitted_class_;
-  bool fitted_ = false;
-  QFont drawn_font_;
-  int baseline_shift_ = 0;
+  // Worked out on first use after a change: see DrawnFont.
+  mutable QString fitted_class_;
+  mutable bool fitted_ = false;
+  mutable QFont drawn_font_;
+  mutable int baseline_shift_ = 0;
 };
 
 }  // namespace mirt2

@@ -63,10 +63,11 @@ class CaptionLabelAccessible final : public ShownAccessible, public QAccessibleT
   [[nodiscard]] QRect characterRect(int offset) const override {
     const QString caption = Caption();
     if (offset < 0 || offset >= caption.size()) return {};
-    const QFontMetrics metrics(Label()->font());
+    // In the font and place the label draws it, which fitting may have made smaller.
+    const QFontMetrics metrics(Label()->DrawnFont());
     const QRect line = QStyle::alignedRect(
         Qt::LeftToRight, Label()->alignment(),
-        QSize(metrics.horizontalAdvance(caption), metrics.height()), Label()->contentsRect());
+        QSize(metrics.horizontalAdvance(caption), metrics.height()), Label()->CaptionRect());
     const QRect character(line.left() + metrics.horizontalAdvance(caption.left(offset)), line.top(),
                           metrics.horizontalAdvance(caption.at(offset)), line.height());
     return character.translated(Label()->mapToGlobal(QPoint(0, 0)));

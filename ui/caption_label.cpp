@@ -32,8 +32,13 @@ void CaptionLabel::resizeEvent(QResizeEvent* event) {
 }
 
 const QFont& CaptionLabel::DrawnFont() const {
+  Fit();
+  return drawn_font_;
+}
+
+void CaptionLabel::Fit() const {
   QString width_class = WidthClass(text());
-  if (fitted_ && width_class == fitted_class_) return drawn_font_;
+  if (fitted_ && width_class == fitted_class_) return;
   // A centred caption keeps a pixel clear on either side, so that two never touch; a
   // left-aligned one starts at its left edge by design.
   const int room = alignment() & Qt::AlignHCenter ? width() - 2 : width();
@@ -41,11 +46,10 @@ const QFont& CaptionLabel::DrawnFont() const {
   baseline_shift_ = qRound(QFontMetricsF(font()).ascent() - QFontMetricsF(drawn_font_).ascent());
   fitted_class_ = std::move(width_class);
   fitted_ = true;
-  return drawn_font_;
 }
 
 QRect CaptionLabel::CaptionRect() const {
-  DrawnFont();  // cppcheck-suppress ignoredReturnValue ; it works out baseline_shift_
+  Fit();
   return contentsRect().adjusted(0, baseline_shift_, 0, 0);
 }
 

@@ -32,7 +32,10 @@ class CaptionLabel final : public QLabel {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // Worked out on first use after a change: see DrawnFont.
+  // Works out the drawn font and its baseline on first use after a change to the caption's
+  // width class, the font or the width.
+  void Fit() const;
+
   mutable QString fitted_class_;
   mutable bool fitted_ = false;
   mutable QFont drawn_font_;

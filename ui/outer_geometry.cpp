@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 #include "twips.h"
 
@@ -10,18 +11,29 @@ namespace mirt2 {
 
 namespace {
 
-int Remembered(const std::optional<int>& twips, int pixels_now) {
-  if (twips && TwipsToPixels(*twips) == pixels_now) return *twips;
-  return PixelsToTwips(pixels_now);
+int ClientPixels(int outer_twips, int design_frame_twips) {
+  return std::max(1, TwipsToPixels(outer_twips - design_frame_twips));
+}
+
+int Remembered(const std::optional<int>& outer_twips, int design_frame_twips, int client_now) {
+  if (outer_twips && ClientPixels(*outer_twips, design_frame_twips) == client_now) {
+    return *outer_twips;
+  }
+  return PixelsToTwips(client_now) + design_frame_twips;
+}
+
+QMargins LiveFrame(const QWidget& window) {
+  const QRect outer = window.frameGeometry();
+  const QRect client = window.geometry();
+  return {client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
+          outer.bottom() - client.bottom()};
 }
 
 }  // namespace
 
-QMargins OuterGeometry::NonClient() const {
-  const QRect outer = window_.frameGeometry();
-  const QRect client = window_.geometry();
-  return {client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
-          outer.bottom() - client.bottom()};
+OuterGeometry::OuterGeometry(QWidget& window, FrameReader frame)
+    : window_(window), frame_(std::move(frame)) {
+  if (!frame_) frame_ = [this] { return LiveFrame(window_); };
 }
 
 void OuterGeometry::SetTop(int twips) {
@@ -30,6 +42,7 @@ void OuterGeometry::SetTop(int twips) {
 }
 
 void OuterGeometry::PlaceTop(bool keep_moved) {
+  placed_with_ = frame_();
   if (!top_) return;
   // A window's position is that of its frame, so this places the frame's top edge.
   const int wanted = TwipsToPixels(*top_);
@@ -38,7 +51,7 @@ void OuterGeometry::PlaceTop(bool keep_moved) {
     // Where the frame would end below the screen's available area, the window moves up just
     // enough, never above the area's top.
     const QRect area = screen->availableGeometry();
-    const int outer_height = height_ ? TwipsToPixels(*height_) : window_.frameGeometry().height();
+    const int outer_height = window_.height() + placed_with_.top() + placed_with_.bottom();
     top = std::min(top, std::max(area.top(), area.bottom() + 1 - outer_height));
     // A window that grew off the screen stays where it moved to; a Top that the next height
     // may yet bring back on the screen is kept until then.
@@ -58,33 +71,29 @@ void OuterGeometry::SetHeight(int twips) {
 }
 
 void OuterGeometry::ApplySize() {
-  const QMargins frame = NonClient();
-  applied_non_client_ = frame;
-  const QSize client(
-      width_ ? TwipsToPixels(*width_) - frame.left() - frame.right() : window_.width(),
-      height_ ? TwipsToPixels(*height_) - frame.top() - frame.bottom() : window_.height());
-  applying_ = true;
+  const QSize client(width_ ? ClientPixels(*width_, kDesignFrameWidth) : window_.width(),
+                     height_ ? ClientPixels(*height_, kDesignFrameHeight) : window_.height());
   // The program sizes the window in every layout; the user does not.
-  window_.setFixedSize(client.expandedTo(QSize(1, 1)));
-  applying_ = false;
+  window_.setFixedSize(client);
   PlaceTop(true);
 }
 
 void OuterGeometry::FrameMayHaveChanged() {
-  if (applying_ || NonClient() == applied_non_client_) return;
-  ApplySize();
+  if (frame_() != placed_with_) PlaceTop(true);
 }
 
 int OuterGeometry::Top() const {
-  return Remembered(top_, window_.frameGeometry().top());
+  const int top_now = window_.frameGeometry().top();
+  if (top_ && TwipsToPixels(*top_) == top_now) return *top_;
+  return PixelsToTwips(top_now);
 }
 
 int OuterGeometry::Width() const {
-  return Remembered(width_, window_.frameGeometry().width());
+  return Remembered(width_, kDesignFrameWidth, window_.width());
 }
 
 int OuterGeometry::Height() const {
-  return Remembered(height_, window_.frameGeometry().height());
+  return Remembered(height_, kDesignFrameHeight, window_.height());
 }
 
 }  // namespace mirt2

@@ -1,27 +1,43 @@
 #pragma once
 
 #include <QMargins>
+#include <functional>
 #include <optional>
 
 class QWidget;
 
 namespace mirt2 {
 
-// The window's Top, Width and Height in twips are those of its outer frame,
-// title bar included, as on Windows: the client area is the outer size less the
-// non-client size that the platform reports for the live window (none under the
-// offscreen platform, and none on X11 until the window manager has framed it).
+// The design's Width and Height are outer sizes, title bar included, measured on the Windows it
+// was drawn on, whose frame took 90 twips across and 420 down. The layouts themselves show it:
+// their panels keep 30 twips from the left edge, so 30 from the right one makes a client 2810
+// wide (2900 - 90), where the 2800-wide control panel fits; the control panel ends at 1480 in
+// the one-panel layout (1900 - 420) and at 3510 in the five-panel one (3930 - 420), and the
+// options panel, placed at Height - 920 and 492 high, ends 8 twips above Height - 420.
+inline constexpr int kDesignFrameWidth = 90;
+inline constexpr int kDesignFrameHeight = 420;
+
+// The window's Top, Width and Height in twips, as the design gives them: Top places the outer
+// frame's top edge on the screen; Width and Height are the design's outer sizes, of which the
+// window takes the client area the design meant and lets the platform add its own frame, of
+// whatever size, outside it. So no frame cuts the content or leaves a band beside it, and a frame
+// reported late or wrongly never changes the window's size.
 //
-// Reading gives the size in force: the exact twips last written while the
-// window still has the pixel size they gave, so that adding and removing 430
-// twips returns to the same value; where the platform gave another size, that.
+// Reading gives the size in force: the exact twips last written while the client area still has
+// the pixel size they gave, so that adding and removing 430 twips returns to the same value;
+// where the platform gave another size, that size plus the design's frame.
 //
 // The window stays on its screen: where a Top and Height would put the frame's bottom edge
 // below the screen's available area, the window moves up just enough, and Top reads where it
 // then is.
 class OuterGeometry {
  public:
-  explicit OuterGeometry(QWidget& window) : window_(window) {}
+  // The platform's frame around the window's client area as it reports it now (nothing under
+  // the offscreen platform, nothing on X11 until the window manager has framed it).
+  using FrameReader = std::function<QMargins()>;
+
+  // frame: how the platform's frame is read; by default from the live window.
+  explicit OuterGeometry(QWidget& window, FrameReader frame = {});
 
   void SetTop(int twips);
   void SetWidth(int twips);
@@ -30,21 +46,20 @@ class OuterGeometry {
   [[nodiscard]] int Width() const;
   [[nodiscard]] int Height() const;
 
-  // Called when the window moves, resizes or is framed: a frame that became
-  // known or changed takes its size from the client area again.
+  // Called when the window moves, resizes or is framed: a frame that became known or grew may
+  // now reach below the screen.
   void FrameMayHaveChanged();
 
  private:
-  [[nodiscard]] QMargins NonClient() const;
   void ApplySize();
   void PlaceTop(bool keep_moved);
 
   QWidget& window_;
+  FrameReader frame_;
   std::optional<int> top_;
   std::optional<int> width_;
   std::optional<int> height_;
-  QMargins applied_non_client_;
-  bool applying_ = false;
+  QMargins placed_with_;
 };
 
 }  // namespace mirt2

@@ -12,7 +12,7 @@ binary=${1:?usage: leak_test.sh BINARY}
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 expect_height() {
-  wait_for -t 20 "an outer height of $1 twips" outer_height_is "$(px "$1")" || fail "$2"
+  wait_for -t 20 "the client height of a Height of $1 twips" client_height_is "$1" || fail "$2"
 }
 
 start_app "$binary"

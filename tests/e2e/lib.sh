@@ -9,6 +9,7 @@
 #   window_title WID                  _NET_WM_NAME, byte for byte
 #   frame_extents WID                 "LEFT RIGHT TOP BOTTOM" of the WM frame
 #   outer_geometry WID                "LEFT TOP WIDTH HEIGHT", frame included
+#   client_size WID                   "WIDTH HEIGHT" of the client area
 #   net_wm_state WID                  _NET_WM_STATE atoms, one a line
 #   click_at WID X Y                  left click at a client-relative pixel
 #   close_window WID                  ask the window manager to close it
@@ -220,6 +221,22 @@ outer_geometry() {
   echo "$((x - left)) $((y - top)) $((w + 2 * bw + left + right)) $((h + 2 * bw + top + bottom))"
 }
 
+client_size() {
+  local key value w='' h=''
+  while IFS=: read -r key value; do
+    value=${value// /}
+    case "$key" in
+      *"Width") w=$value ;;
+      *"Height") h=$value ;;
+    esac
+  done < <(xwininfo -id "$1" 2>/dev/null)
+  [[ -n "$w" && -n "$h" ]] || {
+    echo "xwininfo knows no window $1" >&2
+    return 1
+  }
+  echo "$w $h"
+}
+
 net_wm_state() {
   local line atom
   line=$(xprop -id "$1" -notype _NET_WM_STATE 2>/dev/null) || return 1
@@ -307,10 +324,15 @@ click_control() {
   click_at "$wid" "$(px $(($2 + $4 / 2)))" "$(px $(($1 + $3 + $5 / 2)))"
 }
 
-# Whether the window's outer height, frame included, is within a pixel of
-# the given pixels.
-outer_height_is() {
-  local left top width height
-  read -r left top width height < <(outer_geometry "$wid") || return 1
-  ((height >= $1 - 1 && height <= $1 + 1))
+# The client area that a design Height or Width in twips gives: the design's
+# outer size less the frame of the Windows it was drawn on, 420 twips down and
+# 90 across, whatever frame the window manager adds.
+client_px_of_height() { px $(($1 - 420)); }
+client_px_of_width() { px $(($1 - 90)); }
+
+# Whether the client area has the height that a design Height in twips gives.
+client_height_is() {
+  local width height
+  read -r width height < <(client_size "$wid") || return 1
+  ((height == $(client_px_of_height "$1")))
 }

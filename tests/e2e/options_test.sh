@@ -26,14 +26,14 @@ mkdir "$work"
 start_app "$binary"
 wid=$(find_window 'ミルテス-２' "$APP_PID") || fail "the main window did not appear"
 wait_for "the frame" frame_extents "$wid" || fail "window $wid was never framed"
-wait_for "the start-up height" outer_height_is "$(px 1900)" || fail "start-up height"
+wait_for "the start-up height" client_height_is 1900 || fail "start-up height"
 
 # Five panels, then the options panel: the control panel sits at 2480 twips,
 # the options panel at the window's height less 920 (4360 - 920).
 click_at "$wid" "$(px 2170)" "$(px $((450 + 250 + 90)))"
-wait_for "the five-panel height" outer_height_is "$(px 3930)" || fail "opt5 did not lay out five panels"
+wait_for "the five-panel height" client_height_is 3930 || fail "opt5 did not lay out five panels"
 click_control 2480 2550 400 180 180
-wait_for "the options panel" outer_height_is "$(px 4360)" || fail "chk1 did not show the options panel"
+wait_for "the options panel" client_height_is 4360 || fail "chk1 did not show the options panel"
 readonly options_top=3440
 
 click_control $options_top 1650 130 620 300

@@ -36,7 +36,7 @@ start_app env -u LC_ALL -u LC_TIME LANG=en_US.UTF-8 LD_PRELOAD="$faketime_lib" \
   ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" "$binary"
 wid=$(find_window 'ミルテス-２' "$APP_PID") || fail "the main window did not appear"
 wait_for "the frame" frame_extents "$wid" || fail "window $wid was never framed"
-wait_for "the start-up height" outer_height_is "$(px 1900)" || fail "start-up height"
+wait_for "the start-up height" client_height_is 1900 || fail "start-up height"
 
 before=$(label_pixels 30 850) || fail "xwd could not read the window"
 click_control 450 880 650 900 320 # 全部始: the start time becomes "10:34:5x PM"
@@ -47,6 +47,6 @@ gap=$(label_pixels 880 20) || fail "xwd could not read the window"
 pass "the start time and the current time each stay inside their labels"
 
 click_control 450 1920 430 550 180 # the 10 option button, just right of the current time
-wait_for "the ten-panel height" outer_height_is "$(px 6470)" ||
+wait_for "the ten-panel height" client_height_is 6470 ||
   fail "a click on the 10 option button did not reach it"
 pass "the 10 option button beside the current time takes its click"

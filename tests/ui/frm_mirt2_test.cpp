@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -32,8 +33,8 @@ TEST_F(WindowTest, StartsWithPanelOneAndTheControlPanelInView) {
   EXPECT_EQ(window_.Geometry().Top(), 5530);
   EXPECT_EQ(window_.Geometry().Width(), 2900);
   EXPECT_EQ(window_.Geometry().Height(), 1900);
-  EXPECT_EQ(window_.frameGeometry().width(), Px(2900));
-  EXPECT_EQ(window_.frameGeometry().height(), Px(1900));
+  // The client area the design's outer 2900 x 1900 twips held: 2810 x 1480.
+  EXPECT_EQ(window_.size(), QSize(187, 99));
   EXPECT_EQ(window_.frameGeometry().top(), Px(5530));
 
   EXPECT_TRUE(InView(fram1(1)));
@@ -166,6 +167,7 @@ struct ModeRow {
   int mode;
   bool checked;
   int top, height, fram2_top, fram3_top;  // fram3_top 0: hidden, position kept
+  int client_height;                      // pixels: the design's Height less 420 twips
 };
 
 void PrintTo(const ModeRow& row, std::ostream* out) {
@@ -173,6 +175,26 @@ void PrintTo(const ModeRow& row, std::ostream* out) {
 }
 
 class ModeTableTest : public WindowTest, public ::testing::WithParamInterface<ModeRow> {};
+
+// Every control that shows lies whole inside the client area; an option button as far as its
+// caption's ink, since the design lets its box run past the control panel's edge.
+void ExpectEveryShownControlWhole(const QWidget& window) {
+  for (const QWidget* control : window.findChildren<QWidget*>()) {
+    if (control->isWindow() || !control->isVisibleTo(&window)) continue;
+    QRect drawn(control->mapTo(&window, QPoint(0, 0)), control->size());
+    if (const auto* option = qobject_cast<const QRadioButton*>(control)) {
+      QStyleOptionButton style_option;
+      style_option.initFrom(option);
+      const QRect contents =
+          option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style_option, option);
+      const QRect ink = option->fontMetrics().boundingRect(option->text());
+      drawn.setWidth(contents.x() + ink.right() + 1);
+    }
+    EXPECT_TRUE(window.rect().contains(drawn))
+        << control->objectName().toStdString() << " at " << drawn.x() << "," << drawn.y() << " "
+        << drawn.width() << "x" << drawn.height();
+  }
+}
 
 TEST_P(ModeTableTest, ChoosingAModeLaysOutTheWindowFromTheTable) {
   const ModeRow row = GetParam();
@@ -183,7 +205,7 @@ TEST_P(ModeTableTest, ChoosingAModeLaysOutTheWindowFromTheTable) {
   EXPECT_EQ(window_.Geometry().Top(), row.top);
   EXPECT_EQ(window_.Geometry().Height(), row.height);
   EXPECT_EQ(window_.Geometry().Width(), 2900);
-  EXPECT_EQ(window_.frameGeometry().height(), Px(row.height));
+  EXPECT_EQ(window_.size(), QSize(187, row.client_height));
   EXPECT_EQ(C().fram2->y(), Px(row.fram2_top));
   EXPECT_EQ(C().fram3->isVisible(), row.fram3_top != 0);
   if (row.fram3_top != 0) {
@@ -195,15 +217,16 @@ TEST_P(ModeTableTest, ChoosingAModeLaysOutTheWindowFromTheTable) {
       EXPECT_EQ(fram1(i)->pos(), QPoint(Px(30), Px(507 * (i - 1))));
     }
   }
+  ExpectEveryShownControlWhole(window_);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ModeTableTest,
-                         ::testing::Values(ModeRow{1, false, 5540, 1900, 450, 0},
-                                           ModeRow{1, true, 5540, 2330, 450, 1410},
-                                           ModeRow{5, false, 3510, 3930, 2480, 0},
-                                           ModeRow{5, true, 3510, 4350, 2480, 3430},
-                                           ModeRow{10, false, 980, 6470, 5010, 0},
-                                           ModeRow{10, true, 980, 6890, 5010, 5970}),
+                         ::testing::Values(ModeRow{1, false, 5540, 1900, 450, 0, 99},
+                                           ModeRow{1, true, 5540, 2330, 450, 1410, 127},
+                                           ModeRow{5, false, 3510, 3930, 2480, 0, 234},
+                                           ModeRow{5, true, 3510, 4350, 2480, 3430, 262},
+                                           ModeRow{10, false, 980, 6470, 5010, 0, 403},
+                                           ModeRow{10, true, 980, 6890, 5010, 5970, 431}),
                          [](const ::testing::TestParamInfo<ModeRow>& info) {
                            return "Mode" + std::to_string(info.param.mode) +
                                   (info.param.checked ? "WithOptions" : "");

@@ -351,9 +351,10 @@ class WindowMonkeyTest : public WindowTest {
            "/" + std::to_string(g.Width()) + ", want " + std::to_string(top_) + "/" +
            std::to_string(height_) + "/2900");
     }
-    const QRect outer = window_.frameGeometry();
-    if (outer.top() != Px(top_) || outer.height() != Px(height_)) {
-      Fail("window pixels " + std::to_string(outer.top()) + "+" + std::to_string(outer.height()));
+    // The client area is the design's outer Height less its 420-twip frame.
+    if (window_.frameGeometry().top() != Px(top_) || window_.height() != Px(height_ - 420)) {
+      Fail("window pixels " + std::to_string(window_.frameGeometry().top()) + "+" +
+           std::to_string(window_.height()));
     }
     for (std::size_t n = 0; n < frames_.size(); ++n) {
       const QWidget* frame = frames_[n];

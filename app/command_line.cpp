@@ -48,6 +48,26 @@ bool IsSet(const char* name) {
 bool NoDisplay() {
   return !IsSet("QT_QPA_PLATFORM") && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY");
 }
+
+// On a Wayland session Qt prefers Wayland, where a program cannot keep its window above others
+// (GNOME and KDE honour that only for X11 windows) and its window is drawn as the compositor
+// likes. Where XWayland runs, the window goes there, unless the user chose a platform.
+void PreferXWayland(bool display_given) {
+  const char* session = std::getenv("XDG_SESSION_TYPE");
+  const bool wayland =
+      IsSet("WAYLAND_DISPLAY") || (session != nullptr && std::string_view(session) == "wayland");
+  if (wayland && !IsSet("QT_QPA_PLATFORM") && (display_given || IsSet("DISPLAY"))) {
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+  }
+}
+
+// Where the window does go to Wayland, Qt draws a title bar of its own wherever the compositor
+// draws none (GNOME, weston), and that one always offers to maximize a window whose size is the
+// program's. Without it a compositor that decorates windows (KDE) still gives the title bar,
+// without a maximize button; the others show the window bare. A user's own setting stands.
+void LeaveTitleBarsToTheCompositor() {
+  setenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1", 0);
+}
 #endif
 
 // Exit status 0 once all of text is out; a full disk or a closed pipe is a
@@ -69,24 +89,30 @@ int Print(std::string_view text) {
 }  // namespace
 
 std::optional<int> SettleCommandLine(int argc, const char* const* argv) {
-  bool place_given = false;
+  bool platform_given = false;
+  bool display_given = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "--help") return Print(kUsage);
     if (argument == "--version") return Print(kVersion);
     for (std::string_view option : kPlaceOptions) {
       if (argument != option) continue;
-      place_given = true;
+      (option.find("platform") != std::string_view::npos ? platform_given : display_given) = true;
       ++i;  // its value is Qt's, whatever it reads
       break;
     }
   }
+  const bool place_given = platform_given || display_given;
   // Qt would abort, advising to reinstall the program.
   if (!place_given && NoDisplay()) {
     std::fputs("mirt2: needs a graphical session, but neither DISPLAY nor WAYLAND_DISPLAY is set\n",
                stderr);
     return 1;
   }
+#if !defined(_WIN32) && !defined(__APPLE__)
+  if (!platform_given) PreferXWayland(display_given);
+  LeaveTitleBarsToTheCompositor();
+#endif
   return std::nullopt;
 }
 

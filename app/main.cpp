@@ -8,6 +8,7 @@
 
 #include "command_line.h"
 #include "frm_mirt2.h"
+#include "platform_failure.h"
 #include "regional_time_format.h"
 
 int main(int argc, char** argv) {
@@ -18,7 +19,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("mirt2"));
   QApplication::setOrganizationName(QStringLiteral("mirt2"));
   QApplication::setDesktopFileName(QStringLiteral("mirt2"));
+  mirt2::ExplainPlatformFailure();
   QApplication app(argc, argv);
+  mirt2::PlatformStarted();
   // Qt's own dialogs (the colour picker) in the user's language.
   QTranslator qt_translation;
   if (qt_translation.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),

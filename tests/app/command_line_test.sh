@@ -5,7 +5,8 @@ set -euo pipefail
 binary=$1
 version=$2
 errors=$(mktemp)
-trap 'rm -f "$errors"' EXIT
+scratch=$(mktemp -d)
+trap 'rm -rf "$errors" "$scratch"' EXIT
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -35,4 +36,18 @@ for option in -platform --platform; do
   run timeout 1 "$binary" "$option" offscreen --other
   [[ $status == 124 ]] || fail "$option offscreen ended with status $status: $err"
 done
-echo "command line: --help, --version, no display, -platform"
+# A display that nothing answers on, and a Wayland session without Qt's Wayland plugin (a copy
+# of the program whose qt.conf points Qt at an empty plugin folder): one line that says what
+# to do, status 1, instead of Qt's abort.
+mkdir -m 700 "$scratch/runtime" "$scratch/app" "$scratch/plugins"
+cp "$binary" "$scratch/app/"
+printf '[Paths]\nPlugins=%s\n' "$scratch/plugins" >"$scratch/app/qt.conf"
+for setting in "DISPLAY=:$((200 + RANDOM % 300))" WAYLAND_DISPLAY=mirt2-test-nowhere; do
+  run "XDG_RUNTIME_DIR=$scratch/runtime" "$setting" timeout 10 "$binary"
+  [[ $status == 1 && $err == 'mirt2: could not open a window: no display server answered ('*')' ]] ||
+    fail "$setting: status $status, said: $err"
+done
+run "XDG_RUNTIME_DIR=$scratch/runtime" WAYLAND_DISPLAY=wayland-0 timeout 10 "$scratch/app/mirt2"
+[[ $status == 1 && $err == *'install qt6-wayland'* && $err != *$'\n'* ]] ||
+  fail "without the Wayland plugin: status $status, said: $err"
+echo "command line: --help, --version, no display, -platform, no display answering, no Wayland plugin"

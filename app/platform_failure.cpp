@@ -1,0 +1,89 @@
+#include "platform_failure.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace mirt2 {
+
+namespace {
+
+struct HeldMessage {
+  QtMsgType type;
+  QString category;
+  QString text;
+};
+
+QtMessageHandler qt_handler = nullptr;
+bool holding = false;
+std::vector<HeldMessage> held;
+
+QByteArray Value(const char* name) {
+  const QByteArray value = qgetenv(name);
+  return value.isEmpty() ? QByteArrayLiteral("(unset)") : value;
+}
+
+// Where Qt itself looks for platform plugins, its library paths, once the application object
+// exists.
+bool WaylandPluginInstalled() {
+  for (const QString& dir : QCoreApplication::libraryPaths()) {
+    const QDir platforms(dir + QStringLiteral("/platforms"));
+    if (!platforms.entryList({QStringLiteral("*qwayland*")}, QDir::Files).isEmpty()) return true;
+  }
+  return false;
+}
+
+[[noreturn]] void FailToStart() {
+  const bool wayland_only = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+                            !qEnvironmentVariableIsSet("DISPLAY") &&
+                            !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+  if (wayland_only && !WaylandPluginInstalled()) {
+    std::fputs(
+        "mirt2: this Wayland session needs Qt's Wayland plugin: install qt6-wayland, or run "
+        "mirt2 under XWayland with DISPLAY set\n",
+        stderr);
+  } else {
+    std::fprintf(stderr,
+                 "mirt2: could not open a window: no display server answered (DISPLAY=%s, "
+                 "WAYLAND_DISPLAY=%s, QT_QPA_PLATFORM=%s)\n",
+                 Value("DISPLAY").constData(), Value("WAYLAND_DISPLAY").constData(),
+                 Value("QT_QPA_PLATFORM").constData());
+  }
+  std::fflush(stderr);
+  std::_Exit(1);
+}
+
+void OnMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (holding && type == QtFatalMsg && text.contains(QStringLiteral("platform plugin"))) {
+    FailToStart();
+  }
+  if (holding && type != QtFatalMsg) {
+    held.push_back({type, QString::fromUtf8(context.category), text});
+    return;
+  }
+  qt_handler(type, context, text);
+}
+
+}  // namespace
+
+void ExplainPlatformFailure() {
+  holding = true;
+  qt_handler = qInstallMessageHandler(OnMessage);
+}
+
+void PlatformStarted() {
+  holding = false;
+  for (const HeldMessage& message : held) {
+    const QByteArray category = message.category.toUtf8();
+    const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
+    qt_handler(message.type, context, message.text);
+  }
+  held.clear();
+  qInstallMessageHandler(qt_handler);
+}
+
+}  // namespace mirt2

@@ -53,7 +53,8 @@ void PlaceBeside(QWidget& box, const QWidget& window) {
 
 }  // namespace
 
-void FailureNotice::Report(std::string_view handler, std::string_view error) {
+void FailureNotice::Report(std::string_view handler, std::string_view error,
+                           std::string_view user_text) {
   qCWarning(lcHandler, "%.*s: %.*s", static_cast<int>(handler.size()), handler.data(),
             static_cast<int>(error.size()), error.data());
   if (box_ == nullptr) {
@@ -62,7 +63,7 @@ void FailureNotice::Report(std::string_view handler, std::string_view error) {
     box_->setWindowModality(Qt::NonModal);
     box_->setAttribute(Qt::WA_DeleteOnClose);
   }
-  box_->setText(ToQString(MessageFor(handler)));
+  box_->setText(ToQString(user_text.empty() ? MessageFor(handler) : user_text));
   PlaceBeside(*box_, window_);
   box_->show();
   box_->raise();

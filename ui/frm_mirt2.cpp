@@ -25,6 +25,7 @@ namespace mirt2 {
 namespace {
 // Timer1 has no row in the control table: it is not drawn and takes no focus.
 constexpr int kTimer1IntervalMs = 100;
+constexpr Qt::WindowStates kImposedStates = Qt::WindowMaximized | Qt::WindowFullScreen;
 }  // namespace
 
 frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, QWidget* parent)
@@ -66,6 +67,8 @@ bool frmMirt2::Run(const char* handler, Body&& body, bool report) {
   try {
     body();
     return true;
+  } catch (const ToldFailure& error) {
+    if (report) failures_.Report(handler, error.what(), error.UserText());
   } catch (const std::exception& error) {
     if (report) failures_.Report(handler, error.what());
   } catch (...) {
@@ -292,10 +295,16 @@ int frmMirt2::DisplayMode() const {
 bool frmMirt2::event(QEvent* event) {
   const bool handled = QWidget::event(event);
   switch (event->type()) {
+    case QEvent::WindowStateChange:
+      // The window's size is the program's: a maximized or full-screen state that the window
+      // system imposes (a compositor's shortcut, a title bar's button) is undone, and the window
+      // returns to where and as it was.
+      if (windowState() & kImposedStates) setWindowState(windowState() & ~kImposedStates);
+      geometry_.FrameMayHaveChanged();
+      break;
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::Show:
-    case QEvent::WindowStateChange:
       geometry_.FrameMayHaveChanged();
       break;
     default:

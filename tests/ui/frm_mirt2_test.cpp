@@ -232,6 +232,19 @@ INSTANTIATE_TEST_SUITE_P(Rows, ModeTableTest,
                                   (info.param.checked ? "WithOptions" : "");
                          });
 
+TEST_F(WindowTest, AMaximizeImposedFromOutsideIsUndoneInPlace) {
+  window_.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+  for (Qt::WindowState imposed : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+    window_.setWindowState(imposed);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window_.windowState(), Qt::WindowNoState);
+    EXPECT_EQ(window_.size(), QSize(187, 99));
+    EXPECT_EQ(window_.Geometry().Top(), 5530);
+    EXPECT_EQ(window_.Geometry().Height(), 1900);
+  }
+}
+
 TEST_F(WindowTest, CheckBoxMovesTheBottomEdgeWithoutDrift) {
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));

@@ -195,5 +195,18 @@ TEST_F(WindowTest, AlwaysOnTopAlternatesItsFaceAndCallsTheStacking) {
   EXPECT_EQ(stacking_.calls_, (std::vector<bool>{true, false}));
 }
 
+TEST_F(WindowTest, ADesktopThatCannotKeepTheWindowInFrontSaysSoAndTheButtonStays) {
+  stacking_.refuse_ = true;
+  const testing::HandlerWarnings log;
+  C().cmdMae->click();
+  EXPECT_EQ(log.texts, std::vector<QString>{"cmdMae_Click: no stacking here"});
+  const QList<QMessageBox*> boxes = window_.findChildren<QMessageBox*>();
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_EQ(boxes[0]->text(), QString::fromUtf8("このデスクトップでは無理です。"));
+  EXPECT_EQ(C().cmdMae->text(), QString::fromUtf8("前へ"));
+  EXPECT_EQ(C().cmdMae->toolTip(), QString::fromUtf8("常に前面に置きます"));
+  EXPECT_FALSE(window_.SwithMae());
+}
+
 }  // namespace
 }  // namespace mirt2

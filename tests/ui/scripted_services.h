@@ -7,6 +7,7 @@
 
 #include "clipboard.h"
 #include "colour_picker.h"
+#include "failure_notice.h"
 #include "window_stacking.h"
 
 namespace mirt2::testing {
@@ -44,10 +45,16 @@ class RecordingClipboard final : public Clipboard {
   bool fail_ = false;
 };
 
+// Records each request; can be told to refuse like a desktop that gives a program no say in
+// stacking.
 class RecordingStacking final : public WindowStacking {
  public:
-  void SetTopmost(QWidget& /*window*/, bool topmost) override { calls_.push_back(topmost); }
+  void SetTopmost(QWidget& /*window*/, bool topmost) override {
+    if (refuse_) throw ToldFailure("no stacking here", "このデスクトップでは無理です。");
+    calls_.push_back(topmost);
+  }
   std::vector<bool> calls_;
+  bool refuse_ = false;
 };
 
 }  // namespace mirt2::testing

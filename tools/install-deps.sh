@@ -24,6 +24,9 @@ native=(
   xvfb xauth openbox xdotool xclip x11-utils faketime
   # the screen-reader test: a session bus, the accessibility bus, and AT-SPI for Python
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  # the GNOME test: GNOME's compositor nested in the X server, with XWayland, Qt's Wayland
+  # platform for the program natively there, and ImageMagick to read the screen's pixels
+  mutter xwayland qt6-wayland imagemagick
   # the installed-program test: closing a window as a window manager does, checking the
   # desktop entry and the manual page
   libxcb1-dev desktop-file-utils man-db

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # mirt2.exe under Wine on a real X server, through the same X interfaces as the
-# Linux program's tests: its Japanese title; its outer size as the layouts
+# Linux program's tests: its Japanese title; its client area as the layouts
 # change; start all and stop all, and the report that コピー puts on the
 # Windows clipboard as it arrives on the X clipboard; 前へ and 元へ as the
 # window manager's above state; the time of day in the user's regional format
@@ -40,27 +40,21 @@ start_in() {
   wait_for "a settled size" settled_size || fail "the window never held still"
 }
 
-# "WIDTH HEIGHT" of the outer frame, once it has held still for a moment:
+# "WIDTH HEIGHT" of the client area, once it has held still for a moment:
 # Wine resizes a window in steps as it learns the frame.
 settled_size() {
-  local a b
-  read -r _ _ a b < <(outer_geometry "$wid") || return 1
+  local size
+  size=$(client_size "$wid") || return 1
   sleep 0.2
-  [[ "$(outer_geometry "$wid" | cut -d' ' -f3-)" == "$a $b" ]] || return 1
-  echo "$a $b"
+  [[ "$(client_size "$wid")" == "$size" ]] || return 1
+  echo "$size"
 }
 
-# Wine tells the program of a non-client area of its own, a title bar and
-# borders as Windows would draw them (a 23 px title bar and no side borders),
-# while openbox draws a frame of its own in their place (20 px, and borders of
-# 1 px and 5 px at the bottom). So the outer size on X differs from the size
-# the program set by a few pixels that neither of them controls, and only
-# that difference is taken as given: the size must keep it through every
-# layout, so that each layout changes the height by exactly its twips.
-outer_is() {
-  local size
-  size=$(settled_size) || return 1
-  [[ "$size" == "$(($1 + excess_w)) $(($2 + excess_h))" ]]
+# Whether the client area has settled at the one a design Height in twips
+# gives, and the width at the one the design's Width gives: whatever frame
+# Wine thinks of and openbox draws, both outside it.
+client_is() {
+  [[ "$(settled_size)" == "$(client_px_of_width 2900) $(client_px_of_height "$1")" ]]
 }
 
 has_state() { net_wm_state "$wid" | grep -qx "$1"; }
@@ -93,25 +87,19 @@ actual_title=$(window_title "$wid") || fail "window $wid has no _NET_WM_NAME"
 [[ "$actual_title" == "$app_title" ]] || fail "_NET_WM_NAME is '$actual_title', expected '$app_title'"
 pass "_NET_WM_NAME is '$app_title'"
 
-read -r width height < <(settled_size)
-excess_w=$((width - $(px 2900)))
-excess_h=$((height - $(px 1900)))
-# A window manager's frame is a few pixels either way, never a title bar's worth.
-((excess_w >= -8 && excess_w <= 8 && excess_h >= -8 && excess_h <= 8)) ||
-  fail "outer size ${width}x${height} is far from $(px 2900)x$(px 1900)"
-pass "outer size ${width}x${height}: the set $(px 2900)x$(px 1900) px, ${excess_w}x${excess_h} px for Wine's idea of the frame"
+wait_for "the client area of 2900 x 1900 twips" client_is 1900 ||
+  fail "client area $(settled_size), frame $(frame_extents "$wid")"
+pass "client area $(settled_size), frame $(frame_extents "$wid") outside it"
 
 start_all
 read -r width_ja height_ja < <(start_time_ink)
 ((width_ja > 20 && height_ja > 5)) || fail "the start time takes ${width_ja}x${height_ja} px under ja_JP"
 
 click_at "$wid" "$(px 2170)" "$(px $((450 + 250 + 90)))" # opt5
-wait_for "the five-panel size" outer_is "$(px 2900)" "$(px 3930)" ||
-  fail "opt5: outer size $(settled_size)"
+wait_for "the five-panel size" client_is 3930 || fail "opt5: client area $(settled_size)"
 click_control 2480 2550 400 180 180 # chk1
-wait_for "the options panel" outer_is "$(px 2900)" "$(px 4360)" ||
-  fail "chk1: outer size $(settled_size)"
-pass "5 panels and the options panel: the height grows by 2030 and 430 twips, the width stays"
+wait_for "the options panel" client_is 4360 || fail "chk1: client area $(settled_size)"
+pass "5 panels and the options panel: the client area grows by 2030 and 430 twips, the width stays"
 
 # Two seconds of running, then stopped all at once: five equal times.
 sleep 2

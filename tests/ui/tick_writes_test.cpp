@@ -1,7 +1,8 @@
-// The tick runs ten times a second but the clock moves once a second: the labels
-// change on the tick that brings a new second and on no other.
+// The tick runs ten times a second but the shown times move once a second: the
+// labels change on the tick that brings a new second and on no other.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,7 @@
 namespace mirt2 {
 namespace {
 
-using testing::Hms;
+using std::chrono::milliseconds;
 using testing::WindowTest;
 
 class TickWritesTest : public WindowTest {
@@ -28,12 +29,12 @@ class TickWritesTest : public WindowTest {
     for (std::size_t n = 0; n < now.size(); ++n) changed += now[n] != before[n] ? 1 : 0;
     return changed;
   }
-  // Ticks `ticks` times from `first_second`, the clock moving on a second
-  // every ten ticks; returns how many labels each tick changed.
-  std::vector<long long> Run(int first_second, int ticks) {
+  // Ticks `ticks` times, 100 ms apart, the first 100 ms on; returns how many
+  // labels each tick changed.
+  std::vector<long long> Run(int ticks) {
     std::vector<long long> writes;
     for (int t = 0; t < ticks; ++t) {
-      clock_.Set(first_second + t / 10);
+      clock_.Run(milliseconds(100));
       const std::vector<QString> before = Texts();
       window_.Timer1_Timer();
       writes.push_back(ChangedSince(before));
@@ -57,13 +58,12 @@ class TickWritesTest : public WindowTest {
 
 TEST_F(TickWritesTest, TenRunningStopwatchesSetElevenLabelsASecondAndNoneInBetween) {
   window_.opt10_Click();
-  const int nine = Hms("9:00:00");
+  clock_.RunTo("8:59:57.9");
 
   // Before any start only the current time changes: one write a second.
-  EXPECT_EQ(Run(nine - 2, 20), PerSecond(20, 1));
+  EXPECT_EQ(Run(20), PerSecond(20, 1));
   EXPECT_EQ(lblJikan(10)->text(), "00:00:00");
 
-  clock_.Set(nine);
   const std::vector<QString> before = Texts();
   window_.cmbAlStr_Click();
   EXPECT_EQ(ChangedSince(before), 1) << "only the start time; the elapsed texts "
@@ -71,36 +71,38 @@ TEST_F(TickWritesTest, TenRunningStopwatchesSetElevenLabelsASecondAndNoneInBetwe
 
   // A scripted minute: the first tick shows the ten zero times, then each new
   // second changes the current time and all ten elapsed times.
-  EXPECT_EQ(Run(nine, 600), PerSecond(600, 11));
+  EXPECT_EQ(Run(600), PerSecond(600, 11));
   EXPECT_EQ(C().lblImaJikan->text(), "9:00:59");
   for (int i = 1; i <= kStopwatchCount; ++i) EXPECT_EQ(lblJikan(i)->text(), "0:00:59") << i;
   ExpectLabelsShowTheBank();
 
   // Three stopped: their frozen texts are not set again.
   for (int i : {2, 5, 9}) window_.cmdStp_Click(i);
-  EXPECT_EQ(Run(nine + 60, 100), PerSecond(100, 8));
+  EXPECT_EQ(Run(100), PerSecond(100, 8));
   EXPECT_EQ(lblJikan(5)->text(), "0:00:59");
   EXPECT_EQ(lblJikan(6)->text(), "0:01:09");
   ExpectLabelsShowTheBank();
 
   // All stopped: only the clock.
   window_.cmdAlStp_Click();
-  EXPECT_EQ(Run(nine + 70, 50), PerSecond(50, 1));
+  EXPECT_EQ(Run(50), PerSecond(50, 1));
   ExpectLabelsShowTheBank();
 }
 
 TEST_F(TickWritesTest, ClockChangesAndRestartsSetOnlyTheTextsThatDiffer) {
   window_.opt10_Click();
-  clock_.Set("9:00:00");
+  clock_.RunTo("9:00:00");
   window_.cmbAlStr_Click();
-  Run(Hms("9:00:00"), 31);  // 0:00:03 at 9:00:03
-  // An hour on and back within two ticks: both change every text.
-  EXPECT_EQ(Run(Hms("10:00:03"), 1), std::vector<long long>{11});
-  EXPECT_EQ(Run(Hms("9:00:03"), 1), std::vector<long long>{11});
+  Run(30);  // 0:00:03 at 9:00:03
+  // Summer time begins and ends within two ticks: only the current time changes.
+  clock_.Step(std::chrono::hours(1));
+  EXPECT_EQ(Run(1), std::vector<long long>{1});
+  clock_.Step(-std::chrono::hours(1));
+  EXPECT_EQ(Run(1), std::vector<long long>{1});
   EXPECT_EQ(lblJikan(7)->text(), "0:00:03");
   // Ten stopwatches on one second, one started later: only that one differs.
   window_.cmdStr_Click(4);
-  EXPECT_EQ(Run(Hms("9:00:03"), 1), std::vector<long long>{1}) << "0:00:00 for stopwatch 4";
+  EXPECT_EQ(Run(1), std::vector<long long>{1}) << "0:00:00 for stopwatch 4";
   EXPECT_EQ(lblJikan(4)->text(), "0:00:00");
   ExpectLabelsShowTheBank();
 }

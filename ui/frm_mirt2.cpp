@@ -104,20 +104,40 @@ void frmMirt2::Timer1_Timer() {
   tick_failing_ = !Run("Timer1_Timer", tick, !tick_failing_);
 }
 
+// A start shows at once, not at the next tick up to a second later: the tick
+// that takes the start time runs straight after it.
 void frmMirt2::cmdStr_Click(int index) {
-  Run("cmdStr_Click", [this, index] { ShowTexts(bank_.StartOne(index)); });
+  Run("cmdStr_Click", [this, index] {
+    ChangedTexts changed = bank_.StartOne(index);
+    changed |= bank_.Tick();
+    ShowTexts(changed);
+  });
 }
 
+// A stop keeps the time at the click: a tick first brings it up to that
+// moment, should the clock have been set or the second turned since the last.
 void frmMirt2::cmdStp_Click(int index) {
-  Run("cmdStp_Click", [this, index] { ShowTexts(bank_.StopOne(index)); });
+  Run("cmdStp_Click", [this, index] {
+    ChangedTexts changed = bank_.Tick();
+    changed |= bank_.StopOne(index);
+    ShowTexts(changed);
+  });
 }
 
 void frmMirt2::cmbAlStr_Click() {
-  Run("cmbAlStr_Click", [this] { ShowTexts(bank_.StartAll()); });
+  Run("cmbAlStr_Click", [this] {
+    ChangedTexts changed = bank_.StartAll();
+    changed |= bank_.Tick();
+    ShowTexts(changed);
+  });
 }
 
 void frmMirt2::cmdAlStp_Click() {
-  Run("cmdAlStp_Click", [this] { ShowTexts(bank_.StopAll()); });
+  Run("cmdAlStp_Click", [this] {
+    ChangedTexts changed = bank_.Tick();
+    changed |= bank_.StopAll();
+    ShowTexts(changed);
+  });
 }
 
 void frmMirt2::cmdReset_Click() {

@@ -16,7 +16,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcHandler)
 // the window. A windowed program has no console, so a line on stderr reaches
 // nobody, and a user who is not told pastes old text believing the copy
 // worked. The box waits for no answer: the event loop, and with it the
-// 100 ms tick, runs on while it is open. The log gets the handler and the
+// tick, runs on while it is open. The log gets the handler and the
 // error.
 class FailureNotice {
  public:

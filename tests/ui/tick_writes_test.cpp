@@ -1,12 +1,13 @@
-// Ticks come ten times a second and after every command, but the shown times
-// move once a second: the labels change on the tick that brings a new second
-// and on no other.
+// Ticks come on the second and after every command, but the shown times move
+// once a second: the labels change on the tick that brings a new second and on
+// no other.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
 #include <vector>
 
+#include "handler_warnings.h"
 #include "window_fixture.h"
 
 namespace mirt2 {
@@ -106,6 +107,35 @@ TEST_F(TickWritesTest, ClockChangesAndRestartsSetOnlyTheTextsThatDiffer) {
   EXPECT_EQ(ChangedSince(before), 1) << "0:00:00 for stopwatch 4";
   EXPECT_EQ(lblJikan(4)->text(), "0:00:00");
   ExpectLabelsShowTheBank();
+}
+
+// Each tick aims the next at a millisecond past the wall clock's next second,
+// wherever the clock was set; a clock that cannot be read is tried again a
+// second later.
+TEST_F(TickWritesTest, EachTickIsAimedJustPastTheNextSecond) {
+  QTimer& timer = window_.Timer1();
+  EXPECT_EQ(timer.timerType(), Qt::PreciseTimer);
+  timer.start();
+  clock_.RunTo("9:00:00.25");
+  window_.Timer1_Timer();
+  EXPECT_EQ(timer.interval(), 751);
+  clock_.Step(milliseconds(600));
+  window_.Timer1_Timer();
+  EXPECT_EQ(timer.interval(), 151);
+  clock_.RunTo("9:00:01.9994");
+  window_.Timer1_Timer();
+  EXPECT_EQ(timer.interval(), 2);
+  {
+    const testing::HandlerWarnings log;
+    clock_.fail_ = true;
+    window_.Timer1_Timer();
+    clock_.fail_ = false;
+  }
+  EXPECT_EQ(timer.interval(), 1000);
+  EXPECT_TRUE(timer.isActive());
+  timer.stop();
+  window_.Timer1_Timer();
+  EXPECT_FALSE(timer.isActive()) << "a stopped timer stays stopped";
 }
 
 }  // namespace

@@ -64,7 +64,9 @@ frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, 
   // precise timer is a multimedia timer; another kind may come up to 16 ms late.
   timer1_.setTimerType(Qt::PreciseTimer);
   connect(&timer1_, &QTimer::timeout, this, &frmMirt2::Timer1_Timer);
-  AimTimer1();
+  // The first tick comes as soon as the event loop runs, so that the window
+  // shows the current time from the start rather than up to a second later.
+  timer1_.start(0);
 }
 
 frmMirt2::~frmMirt2() = default;

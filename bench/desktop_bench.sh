@@ -3,26 +3,32 @@
 # widgets (bench/floor_window.cpp), measured interleaved in one run so that
 # both see the same machine:
 #
-#   tools/with-x.sh bench/desktop_bench.sh path/to/mirt2 path/to/floor_window
+#   tools/with-x.sh bench/desktop_bench.sh path/to/mirt2 path/to/floor_window [path/to/repaint_phase]
 #
 # Each round starts each program afresh, the order alternating from round to
 # round, and measures the time from launch until its window is mapped and its
-# PSS and RSS after a spell of idling. The first rounds also measure the CPU
-# that the program and the X server spend together while ten stopwatches run
-# in the ten-panel layout: drawing is paid for in the server too. A start of
-# each before the rounds, not counted, warms the page cache and the font
-# caches for both alike.
+# PSS and RSS after a spell of idling. The first rounds also measure how often
+# the program wakes (the voluntary context switches of all its threads) while
+# idle and while ten stopwatches run in the ten-panel layout, the CPU that the
+# program and the X server spend together meanwhile (drawing is paid for in the
+# server too), and then, still running, how long after the wall clock's second
+# the window is repainted (repaint_phase, built beside the floor window unless
+# given). A start of each before the rounds, not counted, warms the page cache
+# and the font caches for both alike.
 #
 # Prints a Markdown table of medians and their ratios, and whether each goal
 # is met. Exits non-zero only when a measurement could not be made.
 #
-# DESKTOP_BENCH_ROUNDS (7), DESKTOP_BENCH_CPU_ROUNDS (3) and
-# DESKTOP_BENCH_CPU_SECONDS (30) shorten a trial run.
+# DESKTOP_BENCH_ROUNDS (7), DESKTOP_BENCH_CPU_ROUNDS (3),
+# DESKTOP_BENCH_CPU_SECONDS (30), DESKTOP_BENCH_WAKE_SECONDS (10) and
+# DESKTOP_BENCH_PHASE_SECONDS (20) shorten a trial run.
 set -euo pipefail
 
-mirt2=${1:?usage: desktop_bench.sh MIRT2 FLOOR_WINDOW}
-floor=${2:?usage: desktop_bench.sh MIRT2 FLOOR_WINDOW}
-for binary in "$mirt2" "$floor"; do
+usage="usage: desktop_bench.sh MIRT2 FLOOR_WINDOW [REPAINT_PHASE]"
+mirt2=${1:?$usage}
+floor=${2:?$usage}
+repaint_phase=${3:-$(dirname "$floor")/repaint_phase}
+for binary in "$mirt2" "$floor" "$repaint_phase"; do
   [[ -x "$binary" ]] || {
     echo "desktop_bench: $binary is not an executable" >&2
     exit 2
@@ -41,6 +47,8 @@ command -v xwd >/dev/null || fail "xwd is missing; run tools/install-deps.sh"
 readonly rounds=${DESKTOP_BENCH_ROUNDS:-7}
 readonly cpu_rounds=${DESKTOP_BENCH_CPU_ROUNDS:-3}
 readonly cpu_seconds=${DESKTOP_BENCH_CPU_SECONDS:-30}
+readonly wake_seconds=${DESKTOP_BENCH_WAKE_SECONDS:-10}
+readonly phase_seconds=${DESKTOP_BENCH_PHASE_SECONDS:-20}
 readonly idle_seconds=5
 clock_ticks=$(getconf CLK_TCK)
 readonly clock_ticks
@@ -103,6 +111,20 @@ memory_kb() {
        END { print pss, rss, uss }' "/proc/$1/smaps_rollup"
 }
 
+# Voluntary context switches of all the live threads of a process: each is a
+# wait for something (a timer, the X server) and the wakeup that ends it.
+wakeups() {
+  local file key value total=0
+  for file in /proc/"$1"/task/*/status; do
+    while read -r key value; do
+      [[ "$key" == voluntary_ctxt_switches: ]] && total=$((total + value))
+    done <"$file" 2>/dev/null || continue
+  done
+  echo "$total"
+}
+
+per_second() { awk -v n="$1" -v us="$2" 'BEGIN { printf "%.2f", n / (us / 1e6) }'; }
+
 # utime + stime of a whole process, in clock ticks.
 cpu_ticks() {
   local stat fields
@@ -146,23 +168,33 @@ ten_running_mirt2() {
 
 ten_running_floor() { :; }
 
-# Sets CPU_PROGRAM and CPU_SERVER in percent of one core.
+# Sets WAKE_IDLE, WAKE_RUNNING (a second), CPU_PROGRAM and CPU_SERVER (in
+# percent of one core), and PHASE_P50 and PHASE_P90 (ms after the second).
 measure_cpu() {
-  local name=$1 digest t0 t1 p0 p1 x0 x1
+  local name=$1 digest t0 t1 p0 p1 x0 x1 w0 w1
+  t0=$(e2e_now_us) w0=$(wakeups "$APP_PID")
+  sleep "$wake_seconds"
+  t1=$(e2e_now_us) w1=$(wakeups "$APP_PID")
+  WAKE_IDLE=$(per_second $((w1 - w0)) $((t1 - t0)))
   "ten_running_$name"
   # Proves that the stopwatches run: panel 1's time changes within a second.
   digest=$(band_digest "$WID") || fail "xwd could not read $name's window"
   wait_for -t 3 "panel 1's time to change" band_differs_from "$digest" ||
     fail "$name's stopwatches are not running"
-  t0=$(e2e_now_us) p0=$(cpu_ticks "$APP_PID") x0=$(cpu_ticks "$WITH_X_SERVER_PID")
+  t0=$(e2e_now_us) p0=$(cpu_ticks "$APP_PID") x0=$(cpu_ticks "$WITH_X_SERVER_PID") w0=$(wakeups "$APP_PID")
   sleep "$cpu_seconds"
-  t1=$(e2e_now_us) p1=$(cpu_ticks "$APP_PID") x1=$(cpu_ticks "$WITH_X_SERVER_PID")
+  t1=$(e2e_now_us) p1=$(cpu_ticks "$APP_PID") x1=$(cpu_ticks "$WITH_X_SERVER_PID") w1=$(wakeups "$APP_PID")
+  WAKE_RUNNING=$(per_second $((w1 - w0)) $((t1 - t0)))
   read -r CPU_PROGRAM CPU_SERVER < <(awk -v p=$((p1 - p0)) -v x=$((x1 - x0)) \
     -v hz="$clock_ticks" -v us=$((t1 - t0)) \
     'BEGIN { s = us / 1e6; printf "%.3f %.3f\n", 100 * p / hz / s, 100 * x / hz / s }')
+  # Apart from the CPU: reporting damage costs the X server too.
+  read -r PHASE_P50 PHASE_P90 _ < <("$repaint_phase" "$WID" "$phase_seconds") ||
+    fail "repaint_phase could not watch $name's window"
 }
 
 declare -A startup_ms startup_cpu_ms pss_mib rss_mib uss_mib cpu_program cpu_server cpu_total
+declare -A wake_idle wake_running phase_p50 phase_p90
 
 measure() {
   local name=$1 round=$2 title pss rss uss
@@ -181,6 +213,10 @@ measure() {
     cpu_program[$name]+="$CPU_PROGRAM "
     cpu_server[$name]+="$CPU_SERVER "
     cpu_total[$name]+="$(awk -v a="$CPU_PROGRAM" -v b="$CPU_SERVER" 'BEGIN { printf "%.3f", a + b }') "
+    wake_idle[$name]+="$WAKE_IDLE "
+    wake_running[$name]+="$WAKE_RUNNING "
+    phase_p50[$name]+="$PHASE_P50 "
+    phase_p90[$name]+="$PHASE_P90 "
   fi
   stop_app
 }
@@ -216,9 +252,10 @@ done
 
 goal_lines=()
 # Prints a table row: its label, the two medians with their ranges, and the
-# ratio; given a goal's name and limit, records whether the ratio keeps to it.
+# ratio; given a goal's name and limit, records whether the ratio keeps to it,
+# or, given "abs" after them, whether mirt2's median does.
 row() {
-  local label=$1 format=$2 array=$3 goal=${4:-} limit=${5:-} m f r
+  local label=$1 format=$2 array=$3 goal=${4:-} limit=${5:-} absolute=${6:-} m f r
   local -n values=$array
   # shellcheck disable=SC2086  # the values are space-separated numbers
   read -r -a m < <(stats ${values[mirt2]})
@@ -227,7 +264,11 @@ row() {
   r=$(ratio "${m[0]}" "${f[0]}")
   printf "| %s | $format ($format–$format) | $format ($format–$format) | %s× |\n" \
     "$label" "${m[0]}" "${m[1]}" "${m[2]}" "${f[0]}" "${f[1]}" "${f[2]}" "$r"
-  if [[ -n "$goal" ]]; then
+  if [[ -n "$goal" && -n "$absolute" ]]; then
+    local verdict=missed
+    awk -v v="${m[0]}" -v g="$limit" 'BEGIN { exit !(v <= g) }' && verdict=met
+    goal_lines+=("- $goal ≤ ${limit}: **$verdict** (${m[0]})")
+  elif [[ -n "$goal" ]]; then
     local verdict=missed
     awk -v r="$r" -v g="$limit" 'BEGIN { exit !(r != "inf" && r <= g) }' && verdict=met
     goal_lines+=("- $goal ≤ ${limit}×: **$verdict** (${r}×)")
@@ -239,9 +280,10 @@ echo "## Desktop benchmark — $(date '+%Y-%m-%d %H:%M %Z')"
 echo
 echo "mirt2 against the floor window, $rounds rounds, each program started afresh"
 echo "every round, the order alternating; one uncounted start of each first."
-echo "Start-up and memory from all $rounds rounds; CPU from the first $cpu_rounds"
-echo "rounds, ${cpu_seconds} s each with ten stopwatches running in the ten-panel"
-echo "layout. Medians, with the range in brackets. CPU run until mapped and USS"
+echo "Start-up and memory from all $rounds rounds; the rest from the first $cpu_rounds"
+echo "rounds: wakeups over ${wake_seconds} s idle, then with ten stopwatches running in the"
+echo "ten-panel layout wakeups and CPU over ${cpu_seconds} s and the repaint after the wall"
+echo "clock's second over ${phase_seconds} s. Medians, with the range in brackets. CPU run until mapped and USS"
 echo "carry no goal: they leave out what other programs add, waiting for a CPU"
 echo "and sharing pages. Load average: $load_before before, $(cut -d' ' -f1-3 /proc/loadavg) after."
 echo
@@ -256,5 +298,11 @@ row "CPU of the program, % of one core" "%.2f" cpu_program
 row "CPU of the X server, % of one core" "%.2f" cpu_server
 row "CPU, program + X server, % of one core" "%.2f" cpu_total \
   "CPU of program + X server, ten running" 1.20
+row "wakeups a second, idle" "%.2f" wake_idle "mirt2's wakeups a second, idle" 2 abs
+row "wakeups a second, ten running" "%.2f" wake_running \
+  "mirt2's wakeups a second, ten running" 2 abs
+row "repaint after the second, 50th percentile, ms" "%.1f" phase_p50
+row "repaint after the second, 90th percentile, ms" "%.1f" phase_p90 \
+  "mirt2's repaint after the second, 90th percentile, ms" 15 abs
 echo
 printf '%s\n' "${goal_lines[@]}"

@@ -18,6 +18,10 @@ class ChangedTexts {
   void MarkStrJikan() { bits_ |= kStrJikanBit; }
   void MarkImaJikan() { bits_ |= kImaJikanBit; }
   void MarkJikan(int i) { bits_ |= JikanBit(i); }
+  ChangedTexts& operator|=(ChangedTexts other) {
+    bits_ |= other.bits_;
+    return *this;
+  }
 
   friend bool operator==(ChangedTexts, ChangedTexts) = default;
 

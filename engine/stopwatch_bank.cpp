@@ -1,15 +1,18 @@
 #include "stopwatch_bank.h"
 
-#include <cstdlib>
+#include <algorithm>
 #include <stdexcept>
 
 namespace mirt2 {
 
 namespace {
-// A reading this far below the previous tick's means that a midnight has
-// passed between the two ticks; this far above, that the clock was set back
-// across a midnight. No tick interval or ordinary clock change comes near it.
-constexpr int kMidnightJump = kSecondsPerDay / 2;
+using std::chrono::nanoseconds;
+using std::chrono::seconds;
+
+// The two clocks of a reading are read within microseconds of each other
+// (SystemClock); a wall clock that has moved against the real-time clock by
+// more than this has been set, or has drifted that far.
+constexpr nanoseconds kGridTolerance = std::chrono::milliseconds(2);
 }  // namespace
 
 StopwatchBank::StopwatchBank(Clock& clock, const TimePattern& regional)
@@ -45,7 +48,9 @@ ChangedTexts StopwatchBank::StartOne(int i) {
   // The start time of day belongs to the run as a whole: only a start made
   // while nothing runs begins a new one.
   if (!AnyRunning()) {
-    if (Assign(str_jikan_text_, regional_.Format(clock_.Time()))) changed.MarkStrJikan();
+    if (Assign(str_jikan_text_, regional_.Format(clock_.Now().time_of_day))) {
+      changed.MarkStrJikan();
+    }
     start_time_set_ = true;
   }
   swith_t_[slot] = true;
@@ -62,7 +67,9 @@ ChangedTexts StopwatchBank::StopOne(int i) {
 
 ChangedTexts StopwatchBank::StartAll() {
   ChangedTexts changed;
-  if (Assign(str_jikan_text_, regional_.Format(clock_.Time()))) changed.MarkStrJikan();
+  if (Assign(str_jikan_text_, regional_.Format(clock_.Now().time_of_day))) {
+    changed.MarkStrJikan();
+  }
   start_time_set_ = true;
   for (int i = 1; i <= kStopwatchCount; ++i) {
     if (Assign(jikan_text_[Slot(i)], kZeroText)) changed.MarkJikan(i);
@@ -98,34 +105,49 @@ ChangedTexts StopwatchBank::Halt(bool reset) {
   return changed;
 }
 
+// An elapsed time turns over with the wall clock's second, as the current time
+// does, yet counts real time. For the whole of the wall-clock second now
+// running, the real time passed since the start runs from (the moment that
+// second began - the start) to a second more; the one whole number within a
+// second of all of it is that span's beginning rounded up. With the wall clock
+// left alone since the start, it is the count of wall-clock seconds begun
+// since: a start at 9:14:59.3 shows 0:00:00 until 9:15:00 and 0:00:01 from
+// then on, and stopwatches started by one tick show one value.
+//
+// The moment a second began is the real-time reading less how far the wall
+// clock is into its second: two clocks read microseconds apart. Taken afresh
+// each tick it would wobble by that much, and a start made microseconds from
+// a second's turn would show a second more or less by turns. So the seconds'
+// beginnings stay on one grid, whole seconds apart on the real-time clock, for
+// as long as the readings agree with it within kGridTolerance. A step by
+// whole seconds (summer time, a time zone, most settings by hand) keeps the
+// grid and so every elapsed time; a step by a fraction (a time service), or
+// drift between the clocks that adds up to the tolerance, moves the grid onto
+// the wall clock's new seconds, and elapsed times still turn over with them.
+nanoseconds StopwatchBank::SecondBegan(const ClockReading& reading) {
+  const nanoseconds began = reading.real - reading.into_second;
+  if (second_grid_) {
+    const nanoseconds on_grid = *second_grid_ + std::chrono::round<seconds>(began - *second_grid_);
+    if (std::chrono::abs(began - on_grid) <= kGridTolerance) return on_grid;
+  }
+  second_grid_ = began;
+  return began;
+}
+
 ChangedTexts StopwatchBank::Tick() {
   ChangedTexts changed;
 
   FormattedTime text;
-  const int reading = clock_.Time();
-  regional_.FormatTo(reading, text);
+  const ClockReading reading = clock_.Now();
+  regional_.FormatTo(reading.time_of_day, text);
   if (Assign(ima_jikan_text_, text.View())) changed.MarkImaJikan();
 
-  // Times of day carry no date, so a run across midnight is seen here: running
-  // stopwatches then count from one day earlier (or later, when the clock was
-  // set back across midnight).
-  if (last_now_) {
-    int day_step = 0;
-    if (reading < *last_now_ - kMidnightJump) day_step = 1;
-    if (reading > *last_now_ + kMidnightJump) day_step = -1;
-    for (std::size_t s = 0; day_step != 0 && s < kStopwatchCount; ++s) {
-      if (swith_t_[s] && !swith_j_[s]) str_days_[s] += day_step;
-    }
-  }
-  last_now_ = reading;
-
-  // Each armed stopwatch takes its own reading; when the second changes after
-  // the current time was read, its first elapsed value is one second.
+  // Every armed stopwatch starts at this one reading.
+  const nanoseconds second_began = SecondBegan(reading);
   for (std::size_t s = 0; s < kStopwatchCount; ++s) {
     if (!(swith_t_[s] && swith_j_[s])) continue;
-    const int start = clock_.Time();
-    str_time_[s] = start;
-    str_days_[s] = start < reading - kMidnightJump ? -1 : 0;
+    str_time_[s] = second_began + reading.into_second;
+    shown_seconds_[s] = 0;
   }
 
   if (!start_time_set_) {
@@ -134,19 +156,19 @@ ChangedTexts StopwatchBank::Tick() {
     }
   }
 
-  if (!AnyRunning()) return changed;
-  // The current time is read back from the text just written; it is the same
-  // reading, since the pattern only accepts formats that read back exactly.
-  const int now = regional_.Parse(ima_jikan_text_).value_or(reading);
   // Stopwatches started together show the same value; it is formatted once.
   int formatted = -1;
   for (int i = 1; i <= kStopwatchCount; ++i) {
     const std::size_t s = Slot(i);
     if (!swith_t_[s]) continue;
-    const long long difference = static_cast<long long>(now) +
-                                 static_cast<long long>(str_days_[s]) * kSecondsPerDay -
-                                 str_time_[s];
-    const int shown = static_cast<int>(std::llabs(difference) % kSecondsPerDay);
+    // A wall clock set back by a fraction of a second moves the grid back, and
+    // the second after it may then round up to a second less than the last
+    // shown: a running stopwatch holds its value instead of counting down,
+    // which keeps it within a second of the real time, as the last value was.
+    const long long passed = std::chrono::ceil<seconds>(second_began - str_time_[s]).count();
+    shown_seconds_[s] = std::max(shown_seconds_[s], passed);
+    // A day or more shows what is left after whole days.
+    const auto shown = static_cast<int>(shown_seconds_[s] % kSecondsPerDay);
     if (shown != formatted) {
       elapsed_.FormatTo(shown, text);
       formatted = shown;

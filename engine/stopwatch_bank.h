@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,8 +18,10 @@ inline constexpr std::string_view kZeroText = "00:00:00";
 
 // The ten stopwatches of the window: their flags, start times and the texts
 // that the time labels show. Commands only set flags and texts; the tick is the
-// only place where the clock is turned into elapsed times. Stopwatch numbers
-// run from 1 to 10.
+// only place where the clock is turned into elapsed times. An elapsed time is
+// the real time that has passed since the start, through every change of the
+// wall clock and every sleep of the computer, in whole seconds that turn over
+// with the wall clock's. Stopwatch numbers run from 1 to 10.
 //
 // Each operation returns the texts whose value it changed.
 class StopwatchBank {
@@ -37,8 +40,9 @@ class StopwatchBank {
 
   [[nodiscard]] bool SwithT(int i) const { return swith_t_[Slot(i)]; }
   [[nodiscard]] bool SwithJ(int i) const { return swith_j_[Slot(i)]; }
-  // The start time of day in seconds since midnight, as the tick took it.
-  [[nodiscard]] int StrTime(int i) const { return str_time_[Slot(i)]; }
+  // The start as the tick took it: the moment on the real-time clock, moved
+  // onto the wall clock's seconds as the tick saw them (see SecondBegan).
+  [[nodiscard]] std::chrono::nanoseconds StrTime(int i) const { return str_time_[Slot(i)]; }
   [[nodiscard]] bool AnyRunning() const;
 
   [[nodiscard]] const std::string& StrJikanText() const { return str_jikan_text_; }
@@ -49,6 +53,7 @@ class StopwatchBank {
   static std::size_t Slot(int i);
   static bool Assign(std::string& target, std::string_view value);
   ChangedTexts Halt(bool reset);
+  std::chrono::nanoseconds SecondBegan(const ClockReading& reading);
 
   Clock& clock_;
   TimePattern regional_;
@@ -56,14 +61,13 @@ class StopwatchBank {
 
   std::array<bool, kStopwatchCount> swith_t_{};
   std::array<bool, kStopwatchCount> swith_j_{};
-  std::array<int, kStopwatchCount> str_time_{};
-  // Midnights passed since the start time was taken: a start time of day taken
-  // before a midnight lies that many days before the current tick's day. -1
-  // when the start reading fell after a midnight that the tick's own current
-  // reading had not yet seen.
-  std::array<int, kStopwatchCount> str_days_{};
-  // The previous tick's current time of day, to see a midnight pass.
-  std::optional<int> last_now_;
+  std::array<std::chrono::nanoseconds, kStopwatchCount> str_time_{};
+  // The whole seconds each running stopwatch last showed, days included.
+  std::array<long long, kStopwatchCount> shown_seconds_{};
+  // When, on the real-time clock, a second of the wall clock began; every
+  // other second begins a whole number of seconds before or after it until the
+  // wall clock is set.
+  std::optional<std::chrono::nanoseconds> second_grid_;
 
   // Whether a start has set the start time of day since start-up or the last
   // reset. Until one has, every tick holds the elapsed texts at the zero text.

@@ -8,8 +8,8 @@
 
 namespace mirt2 {
 
-// A formatted time text, built on the stack: the tick formats eleven of them
-// ten times a second and keeps only those that changed.
+// A formatted time text, built on the stack: the tick formats up to eleven of
+// them each time and keeps only those that changed.
 class FormattedTime {
  public:
   static constexpr std::size_t kCapacity = 64;
@@ -27,8 +27,8 @@ class FormattedTime {
 // and literals in single quotes ('' is an apostrophe). Texts are UTF-8.
 //
 // Only patterns whose texts read back to the value that made them, and fit a
-// FormattedTime, are accepted, since the tick reads the current time back from
-// its own text. The 24-hour form of an accepted pattern reads back too.
+// FormattedTime, are accepted: no two seconds of the day may look alike. The
+// 24-hour form of an accepted pattern reads back too.
 class TimePattern {
  public:
   // The Japanese default long time format, used where the platform offers none.

@@ -32,8 +32,9 @@ native=(
   libxcb1-dev desktop-file-utils man-db
   # `make package`: dpkg-shlibdeps works out the package's library dependencies
   dpkg-dev
-  # desktop benchmark: xwd reads back what the window shows
-  x11-apps
+  # desktop benchmark: xwd reads back what the window shows, and X DAMAGE tells when it
+  # was repainted
+  x11-apps libxcb-damage0-dev
 )
 windows=(
   # build

@@ -31,7 +31,7 @@ class ToldFailure : public std::runtime_error {
 // the window. A windowed program has no console, so a line on stderr reaches
 // nobody, and a user who is not told pastes old text believing the copy
 // worked. The box waits for no answer: the event loop, and with it the
-// 100 ms tick, runs on while it is open. The log gets the handler and the
+// tick, runs on while it is open. The log gets the handler and the
 // error.
 class FailureNotice {
  public:

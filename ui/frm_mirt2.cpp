@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <chrono>
 #include <exception>
 #include <initializer_list>
 #include <string>
@@ -23,8 +24,13 @@
 namespace mirt2 {
 
 namespace {
-// Timer1 has no row in the control table: it is not drawn and takes no focus.
-constexpr int kTimer1IntervalMs = 100;
+// Qt's timers count whole milliseconds on a clock of their own: aimed a
+// millisecond past the next second, the tick does not come while the old
+// second still shows, which would cost a second wakeup to show the new one.
+constexpr std::chrono::milliseconds kPastTheSecond{1};
+// Where the clock cannot be read, the tick comes back a second later to try
+// again.
+constexpr std::chrono::milliseconds kUnaimed{1000};
 constexpr Qt::WindowStates kImposedStates = Qt::WindowMaximized | Qt::WindowFullScreen;
 }  // namespace
 
@@ -55,9 +61,13 @@ frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, 
   connect(cmdHaikei, &QAbstractButton::clicked, this, &frmMirt2::cmdHaikei_Click);
   connect(cmdMae, &QAbstractButton::clicked, this, &frmMirt2::cmdMae_Click);
   connect(cmdEnd, &QAbstractButton::clicked, this, &frmMirt2::cmdEnd_Click);
-  timer1_.setInterval(kTimer1IntervalMs);
+  // Timer1 has no row in the control table: it is not drawn and takes no focus. On Windows a
+  // precise timer is a multimedia timer; another kind may come up to 16 ms late.
+  timer1_.setTimerType(Qt::PreciseTimer);
   connect(&timer1_, &QTimer::timeout, this, &frmMirt2::Timer1_Timer);
-  timer1_.start();
+  // The first tick comes as soon as the event loop runs, so that the window
+  // shows the current time from the start rather than up to a second later.
+  timer1_.start(0);
 }
 
 frmMirt2::~frmMirt2() = default;
@@ -100,27 +110,64 @@ void frmMirt2::ShowTexts(ChangedTexts changed) {
   }
 }
 
+// Aimed afresh at the next second after every tick rather than repeating at
+// a fixed interval: a clock that was set, a computer that woke up, or a tick
+// that came late are all caught up by the next tick, with no drift and no run
+// of ticks to make up for lost ones. The timer still repeats, so that a tick
+// that could not aim comes again.
+void frmMirt2::AimTimer1() {
+  std::chrono::milliseconds wait = kUnaimed;
+  try {
+    const std::chrono::nanoseconds into_second = services_.clock.Now().into_second;
+    wait = std::chrono::ceil<std::chrono::milliseconds>(std::chrono::seconds(1) - into_second) +
+           kPastTheSecond;
+  } catch (...) {  // NOLINT(bugprone-empty-catch): the tick reports a clock that fails
+  }
+  timer1_.start(wait);
+}
+
 void frmMirt2::Timer1_Timer() {
-  // Ten ticks a second: a failure that lasts is reported once, until a tick
+  // A tick a second: a failure that lasts is reported once, until a tick
   // succeeds again.
   const auto tick = [this] { ShowTexts(bank_.Tick()); };
   tick_failing_ = !Run("Timer1_Timer", tick, !tick_failing_);
+  if (timer1_.isActive()) AimTimer1();
 }
 
+// A start shows at once, not at the next tick up to a second later: the tick
+// that takes the start time runs straight after it.
 void frmMirt2::cmdStr_Click(int index) {
-  Run("cmdStr_Click", [this, index] { ShowTexts(bank_.StartOne(index)); });
+  Run("cmdStr_Click", [this, index] {
+    ChangedTexts changed = bank_.StartOne(index);
+    changed |= bank_.Tick();
+    ShowTexts(changed);
+  });
 }
 
+// A stop keeps the time at the click: a tick first brings it up to that
+// moment, should the clock have been set or the second turned since the last.
 void frmMirt2::cmdStp_Click(int index) {
-  Run("cmdStp_Click", [this, index] { ShowTexts(bank_.StopOne(index)); });
+  Run("cmdStp_Click", [this, index] {
+    ChangedTexts changed = bank_.Tick();
+    changed |= bank_.StopOne(index);
+    ShowTexts(changed);
+  });
 }
 
 void frmMirt2::cmbAlStr_Click() {
-  Run("cmbAlStr_Click", [this] { ShowTexts(bank_.StartAll()); });
+  Run("cmbAlStr_Click", [this] {
+    ChangedTexts changed = bank_.StartAll();
+    changed |= bank_.Tick();
+    ShowTexts(changed);
+  });
 }
 
 void frmMirt2::cmdAlStp_Click() {
-  Run("cmdAlStp_Click", [this] { ShowTexts(bank_.StopAll()); });
+  Run("cmdAlStp_Click", [this] {
+    ChangedTexts changed = bank_.Tick();
+    changed |= bank_.StopAll();
+    ShowTexts(changed);
+  });
 }
 
 void frmMirt2::cmdReset_Click() {

@@ -26,10 +26,10 @@ struct WindowServices {
 };
 
 // The one window of the program: its controls built from the control table and
-// named as the design names them, the stopwatch bank, the 100 ms timer, and a
-// handler per control and event. Handlers never let an exception reach Qt's
-// event loop: a failure is shown to the user and logged with the handler's
-// name, and the program goes on.
+// named as the design names them, the stopwatch bank, the timer that ticks as
+// each second of the wall clock begins, and a handler per control and event.
+// Handlers never let an exception reach Qt's event loop: a failure is shown to
+// the user and logged with the handler's name, and the program goes on.
 class frmMirt2 final : public QWidget, private Controls {
   Q_OBJECT
 
@@ -60,6 +60,7 @@ class frmMirt2 final : public QWidget, private Controls {
 
   [[nodiscard]] const StopwatchBank& Bank() const { return bank_; }
   [[nodiscard]] const mirt2::Controls& Controls() const { return *this; }
+  // Stopped, it stays stopped: tests tick by hand.
   [[nodiscard]] QTimer& Timer1() { return timer1_; }
   // Top, Width and Height of the outer window in twips.
   [[nodiscard]] OuterGeometry& Geometry() { return geometry_; }
@@ -83,6 +84,7 @@ class frmMirt2 final : public QWidget, private Controls {
 
  private:
   void ShowTexts(ChangedTexts changed);
+  void AimTimer1();
   void LayOut(const DisplayModeLayout& mode);
   void ShowOptionsPanel(bool shown, int window_height);
   void ApplyMojiColr();

@@ -1,17 +1,25 @@
-// Random commands and ticks against a model written from the stopwatch state
-// tables, on a clock that runs on in absolute seconds (days included) and jumps
-// forward, back and across midnight. The bank sees only times of day; the model
-// sees the whole clock, so a wrong midnight guess shows as a wrong text.
+// Random commands and ticks on two clocks that the walk moves: time passes on
+// both, the computer sleeps (both jump), and the wall clock alone is set by
+// hours, minutes, a day or a fraction of a second, across midnight too. The
+// bank sees readings; the model sees the whole of both clocks and holds every
+// running stopwatch to what an elapsed time must be:
 //
-// One walker, two paces: a short walk busy with commands, in both clock
-// formats, and a week of 100 ms ticks with commands minutes to days apart, so
-// that runs pass several midnights. A week is millions of ticks: the checks
-// are plain comparisons that stop at the first disagreement.
+// - within a second of the real time passed since its start (on a text that
+//   shows what is left after whole days);
+// - never less than at the tick before;
+// - with the wall clock left alone since the start, the count of wall-clock
+//   seconds begun since, as the program has always shown;
+// - unchanged from one tick to the next in the same wall-clock second;
+// and the tick reads the clocks once, so that stopwatches it starts agree.
+//
+// One walker, two paces: a short walk busy with commands and clock changes, in
+// both clock formats, and a week of ticks a second apart with commands minutes
+// to days apart, so that runs pass several midnights and outlast a day.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <ostream>
 #include <random>
 #include <sstream>
@@ -23,28 +31,28 @@
 namespace mirt2 {
 namespace {
 
+using std::chrono::milliseconds;
+using std::chrono::nanoseconds;
+using std::chrono::seconds;
+
 constexpr long long kDay = 86400;
 
-long long TimeOfDay(long long absolute) {
-  return ((absolute % kDay) + kDay) % kDay;
+long long Floored(long long value, long long unit) {
+  return value / unit - (value % unit < 0 ? 1 : 0);
 }
 
-// Reads an absolute clock; a read may tick the second on, as a real clock can
-// between two reads of one tick.
-class WanderingClock final : public Clock {
+class WalkedClock final : public Clock {
  public:
-  WanderingClock(std::mt19937& rng, int wander) : rng_(rng), wander_(wander) {}
-  int Time() override {
-    if (std::uniform_int_distribution<int>(1, wander_)(rng_) == 1) ++absolute_;
-    log_.push_back(absolute_);
-    return static_cast<int>(TimeOfDay(absolute_));
+  ClockReading Now() override {
+    ++reads_;
+    const long long second = WallSecond();
+    return {static_cast<int>(second - Floored(second, kDay) * kDay), wall_ - seconds(second),
+            real_};
   }
-  long long absolute_ = 5 * kDay + 9 * 3600;
-  std::vector<long long> log_;
-
- private:
-  std::mt19937& rng_;
-  int wander_;
+  [[nodiscard]] long long WallSecond() const { return Floored(wall_.count(), 1'000'000'000); }
+  nanoseconds wall_ = std::chrono::hours(5 * 24 + 9);
+  nanoseconds real_ = std::chrono::hours(1);
+  int reads_ = 0;
 };
 
 std::string Format(long long seconds_of_day, bool twelve_hour) {
@@ -60,34 +68,26 @@ std::string Format(long long seconds_of_day, bool twelve_hour) {
   return text;
 }
 
-// A text the model expects, formatted again only when its value changes.
-class Expected {
- public:
-  void Zero() { Set(-1, false); }
-  void Set(long long seconds_of_day, bool twelve_hour) {
-    if (seconds_of_day == value_) return;
-    value_ = seconds_of_day;
-    text_ = value_ < 0 ? "00:00:00" : Format(value_, twelve_hour);
-  }
-  [[nodiscard]] const std::string& Text() const { return text_; }
-
- private:
-  long long value_ = -1;
-  std::string text_ = "00:00:00";
-};
-
 enum class State { kStopped, kArmed, kRunning };
+
+struct Stopwatch {
+  State state = State::kStopped;
+  nanoseconds start_real{};
+  long long start_wall_second = 0;
+  bool wall_set = false;  // since the start
+  long long shown = 0;    // whole seconds at the last tick, days included
+  std::string text = "00:00:00";
+};
 
 // How often, one in so many ticks, each thing happens between two ticks.
 struct Pace {
   const char* name;
   const char* pattern;
   long long ticks;
-  int second_on;      // the clock moves on a second
-  int read_moves_on;  // a reading of the clock finds it a second on
-  int command;        // a command to one stopwatch, the lower numbers far more often
-  int all_command;    // start, stop or reset all, or the load handler's clear
-  int clock_set;      // an hour either way, to just before midnight or back across it
+  int mean_ms;      // between two ticks
+  int command;      // a command to one stopwatch, the lower numbers far more often
+  int all_command;  // start, stop or reset all, or the load handler's clear
+  int clock_set;    // the wall clock set, or the computer asleep
   int min_midnights;
 };
 
@@ -97,140 +97,198 @@ void PrintTo(const Pace& pace, std::ostream* out) {
 
 class RandomBankTest : public ::testing::TestWithParam<Pace> {};
 
-TEST_P(RandomBankTest, AgreesWithTheModelThroughJumpsAndMidnights) {
+TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights) {
   const Pace& pace = GetParam();
   const bool twelve_hour = std::string(pace.pattern).find('t') != std::string::npos;
   constexpr unsigned kSeed = 20261207;
   std::mt19937 rng(kSeed);
-  WanderingClock clock(rng, pace.read_moves_on);
+  WalkedClock clock;
   StopwatchBank bank(clock, *TimePattern::Compile(pace.pattern));
-  auto pick = [&rng](int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(rng);
+  auto pick = [&rng](long long low, long long high) {
+    return std::uniform_int_distribution<long long>(low, high)(rng);
   };
   auto one_in = [&pick](int n) { return pick(1, n) == 1; };
 
-  std::array<State, kStopwatchCount> state{};
-  std::array<long long, kStopwatchCount> start{};
-  std::array<Expected, kStopwatchCount> jikan;
-  Expected str_jikan;
-  Expected ima_jikan;
+  std::array<Stopwatch, kStopwatchCount> runs{};
+  std::string str_jikan = "00:00:00";
   bool start_time_set = false;
   int midnights = 0;
+  int clock_sets = 0;
   long long longest_run = 0;
-  long long last_tick_day = clock.absolute_ / kDay;
+  long long last_tick_second = clock.WallSecond();
+  bool set_since_last_tick = false;
 
   std::string failure;
-  auto expect = [&](const std::string& shown, const std::string& want, const char* what, int i) {
-    if (!failure.empty() || shown == want) return;
-    std::ostringstream out;
-    out << what << (i > 0 ? " " + std::to_string(i) : "") << " shows \"" << shown << "\", want \""
-        << want << "\"";
-    failure = out.str();
+  auto fail = [&failure](const std::string& what) {
+    if (failure.empty()) failure = what;
   };
   auto start_one = [&](int i) {
     bool any_running = false;
-    for (State st : state) any_running = any_running || st != State::kStopped;
-    clock.log_.clear();
+    for (const Stopwatch& r : runs) any_running = any_running || r.state != State::kStopped;
+    const long long second = clock.WallSecond();
     bank.StartOne(i);
     if (!any_running) {
-      str_jikan.Set(TimeOfDay(clock.log_.at(0)), twelve_hour);
+      str_jikan = Format(second - Floored(second, kDay) * kDay, twelve_hour);
       start_time_set = true;
     }
-    state[static_cast<std::size_t>(i - 1)] = State::kArmed;
+    runs[static_cast<std::size_t>(i - 1)].state = State::kArmed;
+  };
+  // Whether the wall clock was set, rather than both clocks run on.
+  auto change_clock = [&] {
+    ++clock_sets;
+    const long long into_day = clock.WallSecond() - Floored(clock.WallSecond(), kDay) * kDay;
+    switch (pick(0, 7)) {
+      case 0:  // summer time, either way
+        clock.wall_ += std::chrono::hours(one_in(2) ? 1 : -1);
+        break;
+      case 1:  // a time zone
+        clock.wall_ += std::chrono::hours(pick(-12, 12));
+        break;
+      case 2:  // by hand
+        clock.wall_ += std::chrono::minutes(pick(-15, 15));
+        break;
+      case 3:
+        clock.wall_ += std::chrono::hours(one_in(2) ? 24 : -24);
+        break;
+      case 4:  // a time service, by a fraction of a second
+      case 5:
+        clock.wall_ += milliseconds(pick(10, 990) * (one_in(2) ? 1 : -1));
+        break;
+      case 6:  // to just before midnight, or back across it
+        clock.wall_ +=
+            seconds(into_day > kDay / 2 ? kDay - into_day - pick(1, 5) : -into_day - pick(1, 120));
+        break;
+      default: {  // asleep: both clocks run on, and no tick sees it
+        const nanoseconds asleep = seconds(pick(1, 7200));
+        clock.wall_ += asleep;
+        clock.real_ += asleep;
+        return false;
+      }
+    }
+    return true;
   };
 
   long long tick = 0;
   for (; tick < pace.ticks && failure.empty(); ++tick) {
-    // Between two ticks: the clock moves on or is set, and the user clicks.
-    // No change between two ticks reaches twelve hours, as no real one does.
-    if (one_in(pace.second_on)) ++clock.absolute_;
-    if (one_in(pace.clock_set)) {
-      const long long day_start = clock.absolute_ - TimeOfDay(clock.absolute_);
-      const int how = pick(0, 4);
-      if (how < 2) {
-        clock.absolute_ += 3600 * (how == 0 ? 1 : -1);
-      } else if (how < 4) {
-        const long long midnight = day_start + kDay;
-        clock.absolute_ = midnight - clock.absolute_ < 6 * 3600 ? midnight - pick(0, 3)
-                                                                : clock.absolute_ + 6 * 3600;
-      } else {
-        clock.absolute_ =
-            clock.absolute_ - day_start < 3600 ? day_start - pick(1, 120) : clock.absolute_ - 3600;
-      }
+    // Between two ticks: time passes, the clock may be set, the user clicks.
+    const nanoseconds passing = milliseconds(pick(0, 2 * pace.mean_ms));
+    clock.wall_ += passing;
+    clock.real_ += passing;
+    if (one_in(pace.clock_set) && change_clock()) {
+      set_since_last_tick = true;
+      for (Stopwatch& r : runs) r.wall_set = true;
     }
     if (one_in(pace.command)) {
-      // Stopwatch 1 takes half the commands, 2 a quarter, and so on: the high
-      // numbers run for days.
       int i = 1;
       while (i < kStopwatchCount && one_in(2)) ++i;
       if (one_in(2)) {
         start_one(i);
       } else {
         bank.StopOne(i);
-        state[static_cast<std::size_t>(i - 1)] = State::kStopped;
+        runs[static_cast<std::size_t>(i - 1)].state = State::kStopped;
       }
     }
     if (one_in(pace.all_command)) {
-      const int which = pick(0, 3);
-      clock.log_.clear();
+      const long long which = pick(0, 3);
       if (which == 0) {
+        const long long second = clock.WallSecond();
         bank.StartAll();
-        str_jikan.Set(TimeOfDay(clock.log_.at(0)), twelve_hour);
+        str_jikan = Format(second - Floored(second, kDay) * kDay, twelve_hour);
         start_time_set = true;
-        for (Expected& e : jikan) e.Zero();
-        state.fill(State::kArmed);
+        for (Stopwatch& r : runs) {
+          r.state = State::kArmed;
+          r.text = "00:00:00";
+        }
       } else if (which == 1) {
         bank.StopAll();
-        state.fill(State::kStopped);
+        for (Stopwatch& r : runs) r.state = State::kStopped;
       } else if (which == 2) {
         bank.ResetAll();
-        str_jikan.Zero();
+        str_jikan = "00:00:00";
         start_time_set = false;
-        for (Expected& e : jikan) e.Zero();
-        state.fill(State::kStopped);
+        for (Stopwatch& r : runs) {
+          r.state = State::kStopped;
+          r.text = "00:00:00";
+        }
       } else {
         bank.ClearSwitches();
-        state.fill(State::kStopped);
+        for (Stopwatch& r : runs) r.state = State::kStopped;
       }
     }
 
-    // The tick: now is the first reading; each armed stopwatch takes the next.
-    clock.log_.clear();
+    clock.reads_ = 0;
     bank.Tick();
-    const long long now = clock.log_.at(0);
-    if (now / kDay != last_tick_day) ++midnights;
-    last_tick_day = now / kDay;
-    ima_jikan.Set(TimeOfDay(now), twelve_hour);
-    std::size_t reading = 1;
-    for (std::size_t s = 0; s < kStopwatchCount; ++s) {
-      if (state[s] == State::kArmed) start[s] = clock.log_.at(reading++);
-    }
-    if (reading != clock.log_.size()) failure = "more clock readings than armed stopwatches";
+    if (clock.reads_ != 1)
+      fail("the tick read the clocks " + std::to_string(clock.reads_) + " times");
+    const long long second = clock.WallSecond();
+    if (Floored(second, kDay) != Floored(last_tick_second, kDay)) ++midnights;
+    const bool same_second = second == last_tick_second && !set_since_last_tick;
+    last_tick_second = second;
+    set_since_last_tick = false;
     if (!start_time_set) {
-      for (Expected& e : jikan) e.Zero();
-    }
-    for (std::size_t s = 0; s < kStopwatchCount; ++s) {
-      if (state[s] == State::kStopped) continue;
-      const long long run = std::llabs(now - start[s]);
-      longest_run = std::max(longest_run, run);
-      jikan[s].Set(run % kDay, false);
-      state[s] = State::kRunning;
+      for (Stopwatch& r : runs) r.text = "00:00:00";
     }
 
-    expect(bank.StrJikanText(), str_jikan.Text(), "start time", 0);
-    expect(bank.ImaJikanText(), ima_jikan.Text(), "current time", 0);
+    for (std::size_t s = 0; s < kStopwatchCount && failure.empty(); ++s) {
+      Stopwatch& r = runs[s];
+      const int i = static_cast<int>(s) + 1;
+      const std::string& shown_text = bank.JikanText(i);
+      std::ostringstream where;
+      where << "stopwatch " << i << " shows \"" << shown_text << "\"";
+      if (r.state == State::kStopped) {
+        if (shown_text != r.text) fail(where.str() + ", stopped at \"" + r.text + "\"");
+        continue;
+      }
+      const bool started = r.state == State::kArmed;
+      if (started) {
+        r = Stopwatch{State::kRunning, clock.real_, second, false, 0, ""};
+      }
+      int h = 0;
+      int m = 0;
+      int sec = 0;
+      char rest = 0;
+      if (std::sscanf(shown_text.c_str(), "%d:%2d:%2d%c", &h, &m, &sec, &rest) != 3 ||
+          Format(h * 3600LL + m * 60 + sec, false) != shown_text || h > 23) {
+        fail(where.str() + ", not an elapsed time");
+        continue;
+      }
+      const long long of_day = h * 3600LL + m * 60 + sec;
+      const nanoseconds real = clock.real_ - r.start_real;
+      const long long days = (real.count() / 1'000'000'000 - of_day + kDay / 2) / kDay;
+      const long long total = of_day + std::max(days, 0LL) * kDay;
+      longest_run = std::max(longest_run, total);
+      where << " after " << real.count() / 1e9 << " s of real time";
+      // Within a second, and the 2 ms twice over by which the bank lets the
+      // clocks disagree before it follows the wall clock's new seconds.
+      if (std::chrono::abs(seconds(total) - real) >= seconds(1) + milliseconds(4)) {
+        fail(where.str());
+      }
+      if (total < r.shown) fail(where.str() + ", down from " + std::to_string(r.shown));
+      if (!r.wall_set && total != second - r.start_wall_second) {
+        fail(where.str() + ", the wall clock untouched " +
+             std::to_string(second - r.start_wall_second) + " s");
+      }
+      if (same_second && !started && shown_text != r.text) {
+        fail(where.str() + ", \"" + r.text + "\" at the tick before in the same second");
+      }
+      r.shown = total;
+      r.text = shown_text;
+    }
+    if (bank.StrJikanText() != str_jikan) fail("start time \"" + bank.StrJikanText() + "\"");
+    const long long of_day = second - Floored(second, kDay) * kDay;
+    if (bank.ImaJikanText() != Format(of_day, twelve_hour)) {
+      fail("current time \"" + bank.ImaJikanText() + "\"");
+    }
     for (int i = 1; i <= kStopwatchCount; ++i) {
-      const auto s = static_cast<std::size_t>(i - 1);
-      expect(bank.JikanText(i), jikan[s].Text(), "stopwatch", i);
-      const bool t = state[s] != State::kStopped;
-      const bool j = state[s] == State::kArmed;
-      if (failure.empty() && (bank.SwithT(i) != t || bank.SwithJ(i) != j)) {
-        failure = "flags of stopwatch " + std::to_string(i);
+      const State st = runs[static_cast<std::size_t>(i - 1)].state;
+      if (bank.SwithT(i) != (st != State::kStopped) || bank.SwithJ(i)) {
+        fail("flags of stopwatch " + std::to_string(i));
       }
     }
   }
   ASSERT_TRUE(failure.empty()) << "seed " << kSeed << ", tick " << tick - 1 << ": " << failure;
   EXPECT_GE(midnights, pace.min_midnights) << "the walk should cross midnights";
+  EXPECT_GT(clock_sets, 20) << "the walk should set the clock";
   if (pace.ticks > 20 * kDay) {
     EXPECT_GT(longest_run, kDay) << "some run should outlast a day";
   }
@@ -238,10 +296,9 @@ TEST_P(RandomBankTest, AgreesWithTheModelThroughJumpsAndMidnights) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paces, RandomBankTest,
-    ::testing::Values(Pace{"TwentyFourHour", "H:mm:ss", 100'000, 2, 10, 2, 25, 40, 20},
-                      Pace{"TwelveHour", "h:mm:ss tt", 100'000, 2, 10, 2, 25, 40, 20},
-                      Pace{"AWeekOfTicks", "H:mm:ss", 7 * 10 * kDay, 10, 1'000, 3'000, 1'500'000,
-                           60'000, 7}),
+    ::testing::Values(Pace{"TwentyFourHour", "H:mm:ss", 100'000, 400, 2, 25, 40, 20},
+                      Pace{"TwelveHour", "h:mm:ss tt", 100'000, 400, 2, 25, 40, 20},
+                      Pace{"AWeekOfTicks", "H:mm:ss", 7 * kDay, 1'000, 300, 150'000, 6'000, 7}),
     [](const ::testing::TestParamInfo<Pace>& info) { return std::string(info.param.name); });
 
 }  // namespace

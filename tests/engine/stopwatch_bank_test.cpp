@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <ostream>
 #include <string>
 
 #include "scripted_clock.h"
@@ -9,6 +11,7 @@
 namespace mirt2 {
 namespace {
 
+using namespace std::chrono_literals;
 using testing::Hms;
 using testing::ScriptedClock;
 
@@ -21,7 +24,7 @@ class BankTest : public ::testing::Test {
   }
 
   ChangedTexts TickAt(std::string_view hms) {
-    clock_.Set(hms);
+    clock_.RunTo(hms);
     return bank_.Tick();
   }
 
@@ -52,7 +55,7 @@ TEST_F(BankTest, StartsStoppedWithZeroTextsAndTickHoldsThemBeforeAnyStart) {
 }
 
 TEST_F(BankTest, StartOneTakesItsStartTimeAtTheNextTickAndStopFreezesTheText) {
-  clock_.Set("9:14:59");
+  clock_.RunTo("9:14:59");
   const ChangedTexts at_click = bank_.StartOne(2);
   EXPECT_TRUE(at_click.StrJikan());
   EXPECT_EQ(bank_.StrJikanText(), "9:14:59");
@@ -61,7 +64,6 @@ TEST_F(BankTest, StartOneTakesItsStartTimeAtTheNextTickAndStopFreezesTheText) {
   EXPECT_EQ(bank_.JikanText(2), "00:00:00") << "the text waits for the tick";
 
   const ChangedTexts first = TickAt("9:15:00");
-  EXPECT_EQ(bank_.StrTime(2), Hms("9:15:00"));
   EXPECT_EQ(bank_.JikanText(2), "0:00:00") << "zero as a time text, not the fixed text";
   EXPECT_FALSE(bank_.SwithJ(2));
   EXPECT_TRUE(bank_.SwithT(2));
@@ -82,10 +84,10 @@ TEST_F(BankTest, StartOneTakesItsStartTimeAtTheNextTickAndStopFreezesTheText) {
 }
 
 TEST_F(BankTest, StartTimeOfDayIsSetOnlyByAStartWhileNothingRuns) {
-  clock_.Set("8:00:00");
+  clock_.RunTo("8:00:00");
   bank_.StartOne(3);
   TickAt("8:00:01");
-  clock_.Set("8:30:00");
+  clock_.RunTo("8:30:00");
   EXPECT_TRUE(bank_.StartOne(5).Empty());
   EXPECT_EQ(bank_.StrJikanText(), "8:00:00");
 
@@ -97,13 +99,13 @@ TEST_F(BankTest, StartTimeOfDayIsSetOnlyByAStartWhileNothingRuns) {
   EXPECT_EQ(bank_.JikanText(5), "0:00:00");
   for (int i = 1; i <= kStopwatchCount; ++i) EXPECT_FALSE(bank_.SwithT(i));
 
-  clock_.Set("9:00:00");
+  clock_.RunTo("9:00:00");
   bank_.StartOne(7);
   EXPECT_EQ(bank_.StrJikanText(), "9:00:00");
 }
 
 TEST_F(BankTest, RestartCountsFromZeroWhetherRunningOrStopped) {
-  clock_.Set("9:00:00");
+  clock_.RunTo("9:00:00");
   bank_.StartOne(3);
   TickAt("9:00:00");
   TickAt("9:05:00");
@@ -128,29 +130,30 @@ TEST_F(BankTest, RestartCountsFromZeroWhetherRunningOrStopped) {
 }
 
 TEST_F(BankTest, StartThenStopBeforeATickTakesNoStartTime) {
-  clock_.Set("9:00:00");
+  clock_.RunTo("9:00:00");
   bank_.StartOne(4);
   TickAt("9:00:00");
+  const std::chrono::nanoseconds taken = bank_.StrTime(4);
   TickAt("9:00:30");
   bank_.StopOne(4);
 
-  clock_.Set("9:10:00");
+  clock_.RunTo("9:10:00");
   bank_.StartOne(4);
   EXPECT_EQ(bank_.StrJikanText(), "9:10:00");
   bank_.StopOne(4);
   TickAt("9:10:01");
-  EXPECT_EQ(bank_.StrTime(4), Hms("9:00:00"));
+  EXPECT_EQ(bank_.StrTime(4), taken);
   EXPECT_EQ(bank_.JikanText(4), "0:00:30");
   EXPECT_EQ(bank_.StrJikanText(), "9:10:00");
 }
 
 TEST_F(BankTest, StartAllRestartsEveryStopwatchAtOnce) {
-  clock_.Set("9:00:00");
+  clock_.RunTo("9:00:00");
   bank_.StartOne(1);
   TickAt("9:00:00");
   TickAt("9:02:00");
 
-  clock_.Set("9:03:00");
+  clock_.RunTo("9:03:00");
   const ChangedTexts changed = bank_.StartAll();
   EXPECT_EQ(bank_.StrJikanText(), "9:03:00");
   ExpectAllJikan("00:00:00");
@@ -162,26 +165,20 @@ TEST_F(BankTest, StartAllRestartsEveryStopwatchAtOnce) {
     EXPECT_TRUE(bank_.SwithJ(i));
   }
 
-  // The second changes after the current time and the first four start times.
-  clock_.Queue({Hms("9:03:04"), Hms("9:03:04"), Hms("9:03:04"), Hms("9:03:04"), Hms("9:03:04"),
-                Hms("9:03:05")});
-  const int reads_before = clock_.reads();
-  bank_.Tick();
-  EXPECT_EQ(clock_.reads() - reads_before, 11) << "one current time and ten start times";
-  for (int i = 1; i <= 4; ++i) EXPECT_EQ(bank_.JikanText(i), "0:00:00") << i;
-  for (int i = 5; i <= 10; ++i) {
-    EXPECT_EQ(bank_.JikanText(i), "0:00:01") << i;
-    EXPECT_EQ(bank_.StrTime(i), Hms("9:03:05"));
-  }
+  // One reading starts all ten, a moment before the second turns.
+  TickAt("9:03:04.999");
+  ExpectAllJikan("0:00:00");
+  TickAt("9:03:05");
+  EXPECT_EQ(bank_.JikanText(1), "0:00:01");
   TickAt("9:03:10");
-  EXPECT_EQ(bank_.JikanText(1), "0:00:06");
-  EXPECT_EQ(bank_.JikanText(10), "0:00:05");
+  ExpectAllJikan("0:00:06");
 }
 
 TEST_F(BankTest, ResetStopsEverythingAndTicksHoldZeroUntilTheNextStart) {
-  clock_.Set("9:00:00");
+  clock_.RunTo("9:00:00");
   bank_.StartAll();
   TickAt("9:00:00");
+  const std::chrono::nanoseconds taken = bank_.StrTime(6);
   TickAt("9:01:00");
 
   const ChangedTexts changed = bank_.ResetAll();
@@ -191,7 +188,7 @@ TEST_F(BankTest, ResetStopsEverythingAndTicksHoldZeroUntilTheNextStart) {
   EXPECT_EQ(bank_.StrJikanText(), "00:00:00");
   EXPECT_EQ(bank_.ImaJikanText(), "9:01:00");
   ExpectAllJikan("00:00:00");
-  EXPECT_EQ(bank_.StrTime(6), Hms("9:00:00")) << "start times are not cleared";
+  EXPECT_EQ(bank_.StrTime(6), taken) << "start times are not cleared";
 
   TickAt("9:02:00");
   ExpectAllJikan("00:00:00");
@@ -199,7 +196,7 @@ TEST_F(BankTest, ResetStopsEverythingAndTicksHoldZeroUntilTheNextStart) {
 }
 
 TEST_F(BankTest, FrozenTextsStayOnceAStartTimeOfDayIsSet) {
-  clock_.Set("9:00:00");
+  clock_.RunTo("9:00:00");
   bank_.StartOne(1);
   TickAt("9:00:00");
   TickAt("9:00:09");
@@ -211,19 +208,123 @@ TEST_F(BankTest, FrozenTextsStayOnceAStartTimeOfDayIsSet) {
   }
 }
 
-TEST_F(BankTest, ClockChangesShowInTheNextTick) {
-  clock_.Set("9:00:00");
+// Twelve seconds of real time with all ten running, whatever happens to the
+// wall clock meanwhile; stopwatch 3 was stopped just before it happened.
+struct ClockChange {
+  const char* what;
+  const char* start;
+  std::chrono::nanoseconds after;  // the start
+  std::chrono::nanoseconds step;   // of the wall clock alone
+  std::chrono::nanoseconds asleep;
+  const char* now_shown;
+  const char* elapsed_shown;
+};
+
+void PrintTo(const ClockChange& change, std::ostream* out) {
+  *out << change.what;
+}
+
+class ClockChangeTest : public BankTest, public ::testing::WithParamInterface<ClockChange> {};
+
+TEST_P(ClockChangeTest, RealTimeIsShownWhateverTheWallClockDoes) {
+  const ClockChange& change = GetParam();
+  clock_.RunTo(change.start);
+  bank_.StartAll();
+  bank_.Tick();
+  clock_.Run(change.after);
+  bank_.Tick();
+  bank_.StopOne(3);
+  const std::string stopped = bank_.JikanText(3);
+  clock_.Step(change.step);
+  clock_.Run(change.asleep);
+  clock_.Run(12s - change.after);
+  bank_.Tick();
+  EXPECT_EQ(bank_.ImaJikanText(), change.now_shown);
+  EXPECT_EQ(bank_.JikanText(1), change.elapsed_shown);
+  EXPECT_EQ(bank_.JikanText(10), change.elapsed_shown);
+  EXPECT_EQ(bank_.JikanText(3), stopped) << "a stopped time stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ClockChangeTest,
+    ::testing::Values(
+        ClockChange{"summer time begins", "1:59:54.3", 6s, 1h, 0s, "3:00:06", "0:00:12"},
+        ClockChange{"summer time ends", "2:59:54.3", 6s, -1h, 0s, "2:00:06", "0:00:12"},
+        ClockChange{"a time zone nine hours west", "18:00:00.6", 6s, -9h, 0s, "9:00:12", "0:00:12"},
+        ClockChange{"set back ten minutes", "9:00:00.5", 6s, -10min, 0s, "8:50:12", "0:00:12"},
+        ClockChange{"set forward ten minutes", "9:00:00.5", 6s, 10min, 0s, "9:10:12", "0:00:12"},
+        ClockChange{"set back a day", "9:00:00", 6s, -24h, 0s, "9:00:12", "0:00:12"},
+        ClockChange{"set forward a day", "9:00:00", 6s, 24h, 0s, "9:00:12", "0:00:12"},
+        ClockChange{"set back in the second of the start", "9:00:00.2", 300ms, -10min, 0s,
+                    "8:50:12", "0:00:12"},
+        ClockChange{"set back across midnight", "23:59:54.3", 8s, -10min, 0s, "23:50:06",
+                    "0:00:12"},
+        ClockChange{"asleep for an hour", "9:00:00.5", 6s, 0s, 1h, "10:00:12", "1:00:12"},
+        ClockChange{"asleep for an hour then set back a second", "9:00:00.5", 6s, -1s, 1h,
+                    "10:00:11", "1:00:12"}),
+    [](const ::testing::TestParamInfo<ClockChange>& info) {
+      std::string name = info.param.what;
+      for (char& c : name) {
+        if (c == ' ') c = '_';
+      }
+      return name;
+    });
+
+// A time service steps the wall clock by a fraction of a second. The elapsed
+// times then turn over with the wall clock's new seconds, stay within a second
+// of the real time, and never count down.
+TEST_F(BankTest, AWallClockSetByAFractionTurnsTheTimesOverWithItsNewSeconds) {
+  clock_.RunTo("9:00:00.3");
   bank_.StartOne(1);
-  TickAt("9:00:00");
-  TickAt("9:00:30");
-  TickAt("9:01:30");  // the clock set one minute forward
-  EXPECT_EQ(bank_.JikanText(1), "0:01:30");
-  TickAt("8:30:30");  // set back past the start: the magnitude is shown
-  EXPECT_EQ(bank_.JikanText(1), "0:29:30");
+  bank_.Tick();
+  TickAt("9:00:05");
+  EXPECT_EQ(bank_.JikanText(1), "0:00:05");  // 4.7 s of real time
+
+  clock_.Run(100ms);
+  clock_.Step(-200ms);  // 9:00:04.9
+  bank_.Tick();
+  EXPECT_EQ(bank_.ImaJikanText(), "9:00:04");
+  EXPECT_EQ(bank_.JikanText(1), "0:00:05") << "held rather than counting down";
+  TickAt("9:00:06");
+  EXPECT_EQ(bank_.JikanText(1), "0:00:06");  // 5.9 s
+
+  clock_.Run(500ms);
+  clock_.Step(700ms);  // 9:00:07.2
+  bank_.Tick();
+  EXPECT_EQ(bank_.ImaJikanText(), "9:00:07");
+  EXPECT_EQ(bank_.JikanText(1), "0:00:07");  // 6.4 s
+  TickAt("9:00:07.999");
+  EXPECT_EQ(bank_.JikanText(1), "0:00:07");  // 7.199 s
+  TickAt("9:00:08");
+  EXPECT_EQ(bank_.JikanText(1), "0:00:08");  // 7.2 s
+  TickAt("9:01:08");
+  EXPECT_EQ(bank_.JikanText(1), "0:01:08");
+
+  // A start after the step turns over on the same seconds as the first.
+  clock_.Run(500ms);
+  bank_.StartOne(2);
+  bank_.Tick();
+  TickAt("9:01:09");
+  EXPECT_EQ(bank_.JikanText(2), "0:00:01");
+  EXPECT_EQ(bank_.JikanText(1), "0:01:09");
+}
+
+// The two clocks of a reading are read microseconds apart, never quite the
+// same: a start a microsecond into its second still counts whole seconds.
+TEST_F(BankTest, ClocksReadMicrosecondsApartKeepTheCountOfSeconds) {
+  clock_.RunTo("9:00:00.000001");
+  bank_.StartOne(1);
+  bank_.Tick();
+  clock_.Step(-2us);  // the wall clock read a little early
+  TickAt("9:00:05");
+  EXPECT_EQ(bank_.JikanText(1), "0:00:05");
+  clock_.Step(3us);
+  TickAt("9:00:06.5");
+  EXPECT_EQ(bank_.JikanText(1), "0:00:06");
 }
 
 TEST_F(BankTest, RunsAcrossMidnightKeepCountingUp) {
-  clock_.Set("23:59:50");
+  clock_.RunTo("23:59:50");
   bank_.StartOne(1);
   bank_.StartOne(2);
   TickAt("23:59:50");
@@ -240,21 +341,9 @@ TEST_F(BankTest, RunsAcrossMidnightKeepCountingUp) {
       << "a run of a day and 40 s shows what is left after the day";
   EXPECT_EQ(bank_.JikanText(2), "0:00:20");
 
-  // The clock set back half an hour across midnight reads as a clock set back.
-  TickAt("23:30:30");
-  EXPECT_EQ(bank_.JikanText(1), "23:30:40");
-}
-
-TEST_F(BankTest, MidnightBetweenTheCurrentTimeAndAStartReadingCountsOneSecond) {
-  bank_.StartOne(1);
-  clock_.Queue({Hms("23:59:59"), 0});
-  bank_.Tick();
-  EXPECT_EQ(bank_.StrTime(1), 0);
-  EXPECT_EQ(bank_.JikanText(1), "0:00:01");
-  TickAt("0:00:00");
-  EXPECT_EQ(bank_.JikanText(1), "0:00:00");
-  TickAt("0:00:07");
-  EXPECT_EQ(bank_.JikanText(1), "0:00:07");
+  clock_.Step(-30min);  // back across midnight
+  TickAt("23:30:31");
+  EXPECT_EQ(bank_.JikanText(1), "0:00:41");
 }
 
 TEST_F(BankTest, StopwatchNumbersOutsideOneToTenAreRefused) {
@@ -270,7 +359,7 @@ class TwelveHourBankTest : public BankTest {
 };
 
 TEST_F(TwelveHourBankTest, TimesOfDayKeepTheRegionalFormAndElapsedTimesAre24Hour) {
-  clock_.Set("13:02:03");
+  clock_.RunTo("13:02:03");
   bank_.StartOne(1);
   EXPECT_EQ(bank_.StrJikanText(), "1:02:03 PM");
   TickAt("13:02:03");
@@ -289,7 +378,7 @@ class TwoDigitHourBankTest : public BankTest {
 };
 
 TEST_F(TwoDigitHourBankTest, AStartAtMidnightIsAStartTimeLikeAnyOther) {
-  clock_.Set("0:00:00");
+  clock_.RunTo("0:00:00");
   bank_.StartOne(1);
   bank_.StartOne(2);
   EXPECT_EQ(bank_.StrJikanText(), "00:00:00");

@@ -169,7 +169,7 @@ TEST_F(AccessibilityTest, ActingOnAnOptionButtonOrTheCheckBoxRunsItsHandler) {
 
 TEST_F(AccessibilityTest, TimeLabelsAreReadWithTheTimeTheyShow) {
   EXPECT_EQ(Value(lblJikan(3)), U("00:00:00"));
-  clock_.Set("9:00:00");
+  clock_.RunTo("9:00:00");
   cmdStr(3)->click();
   TickAt("9:00:00");
   TickAt("9:00:05");

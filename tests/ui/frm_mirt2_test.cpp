@@ -96,7 +96,7 @@ TEST_F(WindowTest, EnterPressesStartAllUnlessAnotherButtonHasFocus) {
   window_.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
 
-  clock_.Set("9:00:00");
+  clock_.RunTo("9:00:00");
   C().opt5->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(C().lblStrJikan->text(), "9:00:00") << "Enter on an option button starts all";
@@ -104,37 +104,40 @@ TEST_F(WindowTest, EnterPressesStartAllUnlessAnotherButtonHasFocus) {
 
   window_.cmdAlStp_Click();
   cmdStr(3)->setFocus();
-  clock_.Set("9:30:00");
+  clock_.RunTo("9:30:00");
   QTest::keyClick(cmdStr(3), Qt::Key_Return);
-  EXPECT_TRUE(window_.Bank().SwithJ(3));
-  EXPECT_FALSE(window_.Bank().SwithJ(4)) << "Enter on 始 of panel 3 starts only stopwatch 3";
+  EXPECT_TRUE(window_.Bank().SwithT(3));
+  EXPECT_FALSE(window_.Bank().SwithT(4)) << "Enter on 始 of panel 3 starts only stopwatch 3";
 
   C().cmbAlStr->setFocus();
   QTest::keyClick(C().cmbAlStr, Qt::Key_Space);
-  EXPECT_TRUE(window_.Bank().SwithJ(4));
+  EXPECT_TRUE(window_.Bank().SwithT(4));
 }
 
+// Each command shows at once what it did, without waiting for the next tick.
 TEST_F(WindowTest, ButtonsDriveTheStopwatchesAndLabelsShowTheTick) {
-  clock_.Set("9:14:59");
+  clock_.RunTo("9:14:59.3");
   cmdStr(3)->click();
   EXPECT_TRUE(window_.Bank().SwithT(3));
-  EXPECT_TRUE(window_.Bank().SwithJ(3));
   EXPECT_EQ(C().lblStrJikan->text(), "9:14:59");
-  EXPECT_EQ(lblJikan(3)->text(), "00:00:00");
+  EXPECT_EQ(C().lblImaJikan->text(), "9:14:59");
+  EXPECT_EQ(lblJikan(3)->text(), "0:00:00");
 
   TickAt("9:15:00");
   EXPECT_EQ(C().lblImaJikan->text(), "9:15:00");
-  EXPECT_EQ(lblJikan(3)->text(), "0:00:00");
+  EXPECT_EQ(lblJikan(3)->text(), "0:00:01") << "the first second is the rest of the start's";
   TickAt("9:16:05");
-  EXPECT_EQ(lblJikan(3)->text(), "0:01:05");
+  EXPECT_EQ(lblJikan(3)->text(), "0:01:06");
 
+  clock_.RunTo("9:16:06.01");  // before the tick of the new second
   cmdStp(3)->click();
+  EXPECT_EQ(lblJikan(3)->text(), "0:01:07") << "the time at the click";
   TickAt("9:20:00");
-  EXPECT_EQ(lblJikan(3)->text(), "0:01:05");
+  EXPECT_EQ(lblJikan(3)->text(), "0:01:07");
 
-  clock_.Set("10:00:00");
+  clock_.RunTo("10:00:00");
   C().cmbAlStr->click();
-  EXPECT_EQ(lblJikan(3)->text(), "00:00:00");
+  EXPECT_EQ(lblJikan(3)->text(), "0:00:00");
   EXPECT_EQ(C().lblStrJikan->text(), "10:00:00");
   TickAt("10:00:00");
   TickAt("11:00:05");
@@ -151,7 +154,7 @@ TEST_F(WindowTest, ButtonsDriveTheStopwatchesAndLabelsShowTheTick) {
 
 TEST_F(WindowTest, HiddenRunningStopwatchIsShownCurrentWhenItsPanelReturns) {
   C().opt10->click();
-  clock_.Set("9:00:00");
+  clock_.RunTo("9:00:00");
   cmdStr(8)->click();
   TickAt("9:00:00");
   C().opt5->click();

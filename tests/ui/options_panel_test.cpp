@@ -47,12 +47,12 @@ TEST_F(CopyTest, AlternatesUnnumberedAndNumberedAndTheTipAnnouncesTheNext) {
 }
 
 TEST_F(CopyTest, ReportsThePanelsOnScreenAsTheirLabelsShowThem) {
-  clock_.Set("9:00:00");
+  clock_.RunTo("9:00:00");
   C().cmbAlStr->click();
   TickAt("9:00:00");
   cmdStp(2)->click();
   TickAt("9:00:07");
-  clock_.Set("9:00:09");  // the clock has moved on, but no tick has shown it
+  clock_.RunTo("9:00:09");  // the clock has moved on, but no tick has shown it
   C().opt10->click();
   C().cmdCopy->click();
   std::string expected = "0:00:07\r\n0:00:00";

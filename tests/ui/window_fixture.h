@@ -73,7 +73,7 @@ class WindowTest : public ::testing::Test {
   [[nodiscard]] FaceButton* cmdStr(int i) const { return C().cmdStr.at(i - 1); }
   [[nodiscard]] FaceButton* cmdStp(int i) const { return C().cmdStp.at(i - 1); }
   void TickAt(std::string_view hms) {
-    clock_.Set(hms);
+    clock_.RunTo(hms);
     window_.Timer1_Timer();
   }
   // Whether a frame shows inside the client area: visible and not beyond it.

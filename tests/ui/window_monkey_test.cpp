@@ -1,5 +1,6 @@
 // Tens of thousands of random clicks and keys on the live window, between
-// ticks of a clock that jumps forward, back and across midnight. After every
+// ticks of a clock that runs on, sleeps, and is set forward, back and across
+// midnight. After every
 // action the window must agree with what the user could predict from the
 // actions alone: the labels show the engine's texts, the geometry is what the
 // design's numbers give, every colour group is one colour, and the copy and
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QTest>
 #include <array>
+#include <chrono>
 #include <deque>
 #include <map>
 #include <optional>
@@ -33,8 +35,6 @@ namespace mirt2 {
 namespace {
 
 using testing::WindowTest;
-
-constexpr long long kDay = 86400;
 
 // A control as the design names it: "cmdStr", 3 for cmdStr(3); index 0 for a single control.
 struct Ref {
@@ -58,7 +58,7 @@ struct GroupMember {
 using testing::Group;
 using testing::MembersOf;
 
-enum class Phase { kStopped, kArmed, kRunning };
+enum class Phase { kStopped, kRunning };
 
 // The offscreen platform warns on every fixed-size change of the window, which
 // every layout makes: thousands of lines that would bury a real failure.
@@ -131,42 +131,33 @@ class WindowMonkeyTest : public WindowTest {
     if (recent_.size() > 12) recent_.pop_front();
   }
 
-  // The clock runs on between ticks and now and then is set: an hour either
-  // way, a few minutes on, or across midnight in either direction.
+  // The clock runs on between ticks, the computer now and then sleeps, and the
+  // wall clock is set: an hour either way, a fraction of a second, or back
+  // across midnight.
   void Tick() {
+    using std::chrono::milliseconds;
     const int dice = Pick(0, 999);
-    const long long time_of_day = ((absolute_ % kDay) + kDay) % kDay;
     std::string how = "tick";
-    if (dice < 600) {
-      // Most ticks fall within the same second.
-    } else if (dice < 900) {
-      absolute_ += 1;
+    if (dice < 900) {
+      clock_.Run(milliseconds(Pick(0, 1000)));
     } else if (dice < 930) {
-      absolute_ += Pick(2, 600);
-      how += " minutes on";
+      clock_.Run(std::chrono::seconds(Pick(2, 3600)));
+      how += " after a sleep";
     } else if (dice < 950) {
-      absolute_ += 3600;
-      how += " hour on";
+      clock_.Step(std::chrono::hours(1));
+      how += " an hour on";
     } else if (dice < 970) {
-      absolute_ -= 3600;
-      how += " hour back";
+      clock_.Step(-std::chrono::hours(1));
+      how += " an hour back";
     } else if (dice < 985) {
-      // Within six hours of midnight: to a few seconds before it.
-      const long long to_midnight = kDay - time_of_day;
-      if (to_midnight <= 6 * 3600) absolute_ += to_midnight - Pick(1, 5);
-      how += " to before midnight";
+      clock_.Step(milliseconds(Pick(-990, 990)));
+      how += " set by a fraction";
     } else {
-      // Within six hours after midnight: to shortly before it.
-      if (time_of_day < 6 * 3600) absolute_ -= time_of_day + Pick(1, 120);
-      how += " back across midnight";
+      clock_.Step(-std::chrono::hours(Pick(1, 23)));
+      how += " set back hours";
     }
-    const auto now = static_cast<int>(((absolute_ % kDay) + kDay) % kDay);
-    clock_.Set(now);
-    Note(how + " at " + std::to_string(now));
+    Note(how + " at " + window_.Bank().ImaJikanText());
     window_.Timer1_Timer();
-    for (Phase& r : runs_) {
-      if (r == Phase::kArmed) r = Phase::kRunning;
-    }
   }
 
   // A picker answer for the next opening, if none waits yet: a colour or a cancel.
@@ -227,12 +218,13 @@ class WindowMonkeyTest : public WindowTest {
   void FollowClicks() {
     for (const Ref& ref : clicked_) {
       const std::string_view name = ref.name;
+      // A start takes its start time at once.
       if (name == "cmdStr") {
-        runs_[static_cast<std::size_t>(ref.index - 1)] = Phase::kArmed;
+        runs_[static_cast<std::size_t>(ref.index - 1)] = Phase::kRunning;
       } else if (name == "cmdStp") {
         runs_[static_cast<std::size_t>(ref.index - 1)] = Phase::kStopped;
       } else if (name == "cmbAlStr") {
-        runs_.fill(Phase::kArmed);
+        runs_.fill(Phase::kRunning);
       } else if (name == "cmdAlStp" || name == "cmdReset") {
         runs_.fill(Phase::kStopped);
       } else if (name == "opt1" || name == "opt5" || name == "opt10") {
@@ -329,9 +321,7 @@ class WindowMonkeyTest : public WindowTest {
     for (int i = 1; i <= kStopwatchCount; ++i) {
       label_shows(lblJikan(i), bank.JikanText(i));
       const Phase want = runs_[static_cast<std::size_t>(i - 1)];
-      if (bank.SwithJ(i) && !bank.SwithT(i)) Fail("SwithJ without SwithT, " + std::to_string(i));
-      if (bank.SwithT(i) != (want != Phase::kStopped) ||
-          bank.SwithJ(i) != (want == Phase::kArmed)) {
+      if (bank.SwithT(i) != (want == Phase::kRunning) || bank.SwithJ(i)) {
         Fail("flags of stopwatch " + std::to_string(i));
       }
     }
@@ -380,7 +370,6 @@ class WindowMonkeyTest : public WindowTest {
   }
 
   std::mt19937 rng_{kSeed};
-  long long absolute_ = 3 * kDay + 9 * 3600;
   int step_ = 0;
   std::string failure_;
   std::deque<std::string> recent_;

@@ -19,6 +19,10 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("mirt2"));
   QApplication::setOrganizationName(QStringLiteral("mirt2"));
   QApplication::setDesktopFileName(QStringLiteral("mirt2"));
+  // Before it repaints an area it last sent through shared memory, Qt's X11 backing store asks
+  // the X server whether the server is done with it: a round trip that wakes the program twice
+  // more each second it shows a new time. The window is small enough to send over the socket.
+  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
   mirt2::ExplainPlatformFailure();
   QApplication app(argc, argv);
   mirt2::PlatformStarted();

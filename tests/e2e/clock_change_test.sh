@@ -25,14 +25,14 @@ start_app env LD_PRELOAD="$faketime_lib" FAKETIME_TIMESTAMP_FILE="$work/clock" F
   ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" "$binary"
 wid=$(find_window 'ミルテス-２' "$APP_PID") || fail "the main window did not appear"
 wait_for "the frame" frame_extents "$wid" || fail "window $wid was never framed"
-wait_for "the start-up height" outer_height_is "$(px 1900)" || fail "start-up height"
+wait_for "the start-up height" client_height_is 1900 || fail "start-up height"
 
 # Ten panels, then the options panel: the control panel sits at 5010 twips,
 # the options panel at the window's height less 920 (6890 - 920).
 click_control 450 1920 430 550 180
-wait_for "the ten-panel height" outer_height_is "$(px 6470)" || fail "opt10 did not lay out ten panels"
+wait_for "the ten-panel height" client_height_is 6470 || fail "opt10 did not lay out ten panels"
 click_control 5010 2550 400 180 180
-wait_for "the options panel" outer_height_is "$(px 6890)" || fail "chk1 did not show the options panel"
+wait_for "the options panel" client_height_is 6900 || fail "chk1 did not show the options panel"
 
 # Each report differs from the one before: the numbers come and go.
 report=

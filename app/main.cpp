@@ -19,10 +19,16 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("mirt2"));
   QApplication::setDesktopFileName(QStringLiteral("mirt2"));
   QApplication app(argc, argv);
-  // Qt's own dialogs (the colour picker) in the user's language.
+  // Qt's own dialogs (the colour picker) in the user's language: on Windows
+  // in Japanese, whose texts the program carries as a resource (app/CMakeLists.txt).
+#ifdef MIRT2_QT_TRANSLATIONS_IN_RESOURCES
+  const QString qt_translations = QStringLiteral(":/qt/translations");
+#else
+  const QString qt_translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
   QTranslator qt_translation;
   if (qt_translation.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                          qt_translations)) {
     QApplication::installTranslator(&qt_translation);
   }
 

@@ -45,9 +45,12 @@ int main(int argc, char** argv) {
                 window.y());
   }
   window.show();
+#ifndef Q_OS_WIN
   // Every size, so that task switchers and docks that draw the window's own icon large
   // need not blow up the title bar's. Decoding them costs more than building the whole
-  // window, so it waits until the window is on its way to the screen.
+  // window, so it waits until the window is on its way to the screen. On Windows the
+  // program's own icon (IDI_ICON1 in app/mirt2.rc), which Qt gives the window class,
+  // serves in every size from the first frame.
   QTimer::singleShot(0, [] {
     QIcon icon;
     for (int size : {32, 64, 128}) {
@@ -55,5 +58,6 @@ int main(int argc, char** argv) {
     }
     QApplication::setWindowIcon(icon);
   });
+#endif
   return QApplication::exec();
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A Windows program is one self-contained .exe: every DLL it imports is one
 # that Windows itself has, taken here as those Wine provides for Windows
-# programs, and none of MinGW's runtime or Qt's.
+# programs, or one of Windows' API sets (api-ms-win-*, which Windows' loader
+# resolves to its own DLLs), and none of MinGW's runtime or Qt's.
 #
 #   tests/app/windows_imports_test.sh OBJDUMP WINE_DLL_DIR PROGRAM.exe...
 set -euo pipefail
@@ -17,6 +18,9 @@ for program in "$@"; do
   [[ -n "$imports" ]] || { echo "not ok - $program imports no DLL at all" >&2; status=1; continue; }
   foreign=()
   while IFS= read -r dll; do
+    shopt -s nocasematch
+    [[ "$dll" == api-ms-win-* || "$dll" == ext-ms-win-* ]] && continue
+    shopt -u nocasematch
     [[ -n "$(find "$dll_dir" -maxdepth 1 -iname "$dll" -print -quit)" ]] || foreign+=("$dll")
   done <<<"$imports"
   if ((${#foreign[@]} > 0)); then

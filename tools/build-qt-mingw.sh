@@ -20,8 +20,8 @@
 # behind. Two runs at once wait for each other rather than build twice.
 #
 # It needs what `tools/install-deps.sh windows` installs, a deb-src entry
-# included, and about 2 GB of scratch space; on two idle cores it takes some
-# 25 to 30 minutes, ninja's [done/total] counter showing the progress. The
+# included, and about 2 GB of scratch space; on two cores it takes about a
+# quarter of an hour, ninja's [done/total] counter showing the progress. The
 # compiler runs at a lower priority (nice), so that a shared machine stays
 # usable meanwhile.
 set -euo pipefail

@@ -2,10 +2,11 @@
 # configure, build and go. PRESET=asan builds and tests with sanitizers.
 # `make windows` cross-builds the whole program for 64-bit Windows and runs
 # every test under Wine: the unit and widget tests, the program on an X
-# server, and its installer. Qt for MinGW is built from Debian's sources once
-# per machine (tools/build-qt-mingw.sh, cached under ~/.cache/mirt2).
+# server, and its zip and installer. A static Qt for MinGW is built from
+# Debian's sources once per machine (tools/build-qt-mingw.sh, cached under
+# ~/.cache/mirt2), and every Windows program is one self-contained .exe.
 # `make windows-dist` makes only what a Windows user downloads, the portable
-# zip and the installer (build/windows-cross/dist), and tests the installer.
+# zip and the installer (build/windows-cross/dist), and tests both.
 PRESET ?= default
 BUILD = build/$(PRESET)
 

@@ -26,10 +26,16 @@ int main(int argc, char** argv) {
   mirt2::ExplainPlatformFailure();
   QApplication app(argc, argv);
   mirt2::PlatformStarted();
-  // Qt's own dialogs (the colour picker) in the user's language.
+  // Qt's own dialogs (the colour picker) in the user's language: on Windows
+  // in Japanese, whose texts the program carries as a resource (app/CMakeLists.txt).
+#ifdef MIRT2_QT_TRANSLATIONS_IN_RESOURCES
+  const QString qt_translations = QStringLiteral(":/qt/translations");
+#else
+  const QString qt_translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
   QTranslator qt_translation;
   if (qt_translation.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                          qt_translations)) {
     QApplication::installTranslator(&qt_translation);
   }
 
@@ -46,9 +52,12 @@ int main(int argc, char** argv) {
                 window.y());
   }
   window.show();
+#ifndef Q_OS_WIN
   // Every size, so that task switchers and docks that draw the window's own icon large
   // need not blow up the title bar's. Decoding them costs more than building the whole
-  // window, so it waits until the window is on its way to the screen.
+  // window, so it waits until the window is on its way to the screen. On Windows the
+  // program's own icon (IDI_ICON1 in app/mirt2.rc), which Qt gives the window class,
+  // serves in every size from the first frame.
   QTimer::singleShot(0, [] {
     QIcon icon;
     for (int size : {32, 64, 128}) {
@@ -56,5 +65,6 @@ int main(int argc, char** argv) {
     }
     QApplication::setWindowIcon(icon);
   });
+#endif
   return QApplication::exec();
 }

@@ -3,10 +3,9 @@
 # GCC 12's libstdc++ std::thread and std::mutex.
 #
 # Qt for MinGW is built with this same file (tools/build-qt-mingw.sh), so that
-# Qt and the program share one compiler and one C++ runtime: libstdc++-6.dll,
-# libgcc_s_seh-1.dll and libwinpthread-1.dll, shipped beside the program. A
-# program linked -static would carry a second libstdc++ of its own beside the
-# one the Qt DLLs load.
+# Qt and the program share one compiler, and Qt's static libraries link into
+# the program with the same C++ runtime (cmake/mingw_static.cmake). The file's
+# settings are part of the key of Qt's cache: a change builds Qt anew.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -27,36 +27,13 @@ if(NOT MIRT2_WINE)
   return()
 endif()
 
-# Where the programs find the DLLs they link: Qt's and the compiler's runtime.
-find_package(Qt6 REQUIRED COMPONENTS Core)
-set(mirt2_dll_dirs "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
-foreach(dll IN LISTS MIRT2_RUNTIME_DLLS)
-  get_filename_component(dir "${dll}" DIRECTORY)
-  list(APPEND mirt2_dll_dirs "${dir}")
-endforeach()
-list(REMOVE_DUPLICATES mirt2_dll_dirs)
+# The programs are linked statically (cmake/mingw_static.cmake) and find
+# nothing but Windows' own DLLs: no folder is added to their path, so that a
+# program that needed one would fail here as on a user's machine. The widget
+# tests' offscreen platform takes its fonts from Windows' font engine, which
+# under Wine finds the build machine's faces (Japanese, Korean and Chinese,
+# Latin) through fontconfig, as the same tests do on Linux.
 set(MIRT2_WINE_RUN ${PROJECT_SOURCE_DIR}/tools/wine-run.sh)
-foreach(dir IN LISTS mirt2_dll_dirs)
-  list(APPEND MIRT2_WINE_RUN --dll-dir "${dir}")
-endforeach()
-
-# Qt's offscreen platform, which the widget tests run on, reads its fonts on
-# Windows from one folder rather than the system's: it gets the faces that
-# fontconfig gives the same tests on Linux (Japanese, Korean and Chinese,
-# Latin), linked from the build machine's Debian packages.
-set(mirt2_fonts ${CMAKE_BINARY_DIR}/offscreen-fonts)
-file(MAKE_DIRECTORY ${mirt2_fonts})
-foreach(font IN ITEMS
-    opentype/ipafont-gothic/ipagp.ttf opentype/ipafont-gothic/ipag.ttf
-    truetype/wqy/wqy-microhei.ttc
-    truetype/dejavu/DejaVuSans.ttf truetype/dejavu/DejaVuSans-Bold.ttf)
-  if(NOT EXISTS /usr/share/fonts/${font})
-    message(FATAL_ERROR "/usr/share/fonts/${font} is missing: run tools/install-deps.sh windows")
-  endif()
-  get_filename_component(name ${font} NAME)
-  file(CREATE_LINK /usr/share/fonts/${font} ${mirt2_fonts}/${name} SYMBOLIC)
-endforeach()
-list(APPEND MIRT2_WINE_RUN --font-dir ${mirt2_fonts})
 
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${MIRT2_WINE_RUN} ${MIRT2_WINE} ${CMAKE_BINARY_DIR}/wine-prefix)

@@ -6,10 +6,11 @@
 # BUILD_DIR/dist/mirt2-VERSION-windows-x64.zip        the portable folder
 # BUILD_DIR/dist/mirt2-VERSION-windows-x64-setup.exe  its installer (NSIS)
 #
-# The folder is what `cmake --install` lays down (app/windows_install.cmake),
-# stripped; the installer installs exactly its files for the current user and
-# its uninstaller removes exactly those (app/mirt2.nsi). Both appear whole or
-# not at all.
+# The folder is what `cmake --install` lays down (app/windows_install.cmake):
+# mirt2.exe, stripped, which needs nothing beyond Windows, and its licences.
+# The installer installs exactly its files for the current user and its
+# uninstaller removes exactly those (app/mirt2.nsi). Both appear whole or not
+# at all.
 set -euo pipefail
 
 build=$(cd "${1:?usage: windows-dist.sh BUILD_DIR}" && pwd)

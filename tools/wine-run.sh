@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # Runs a cross-built Windows program under Wine:
 #
-#   tools/wine-run.sh [--dll-dir DIR]... [--font-dir DIR] [--display] WINE PREFIX PROGRAM [ARGUMENTS...]
+#   tools/wine-run.sh [--display] WINE PREFIX PROGRAM [ARGUMENTS...]
 #
 # PREFIX is the Wine prefix (its C: drive and registry), made on first use.
-# Each --dll-dir is a Unix folder the program's DLLs are found in (Qt's, the
-# compiler runtime's), put on the program's PATH. --font-dir is the folder
-# that Qt's offscreen platform takes its fonts from (QT_QPA_FONTDIR).
+# The programs are self-contained (cmake/mingw_static.cmake): nothing is put
+# on their path.
 #
 # Without --display, for CTest: windows come from Wine's null display driver,
 # never from an X server the caller happens to have, and the output is passed
@@ -18,21 +17,9 @@
 # MIRT2_WINE_LOCALE, if set, is the locale the program runs in (ja_JP.UTF-8).
 set -euo pipefail
 
-dll_path=''
 display=false
 while (($# > 0)); do
   case "$1" in
-    --dll-dir)
-      # Z: is the Unix root in every Wine prefix.
-      dll_path+="${dll_path:+;}Z:${2//\//\\}"
-      shift 2
-      ;;
-    --font-dir)
-      # Wine keeps the caller's QT_ variables from Windows programs, but
-      # hands them WINEQT_ ones without the WINE.
-      export WINEQT_QPA_FONTDIR="Z:${2//\//\\}"
-      shift 2
-      ;;
     --display)
       display=true
       shift
@@ -41,7 +28,7 @@ while (($# > 0)); do
   esac
 done
 (($# >= 3)) || {
-  echo "usage: $0 [--dll-dir DIR]... [--font-dir DIR] [--display] WINE PREFIX PROGRAM [ARGUMENTS...]" >&2
+  echo "usage: $0 [--display] WINE PREFIX PROGRAM [ARGUMENTS...]" >&2
   exit 2
 }
 wine=$1
@@ -55,7 +42,6 @@ export WINEDEBUG=-all
 # No offer to download Mono or Gecko while the prefix is made, and no menu
 # entries in the user's desktop for what a program installs.
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-[[ -z "$dll_path" ]] || export WINEPATH="$dll_path${WINEPATH:+;$WINEPATH}"
 $display || unset DISPLAY WAYLAND_DISPLAY
 
 mkdir -p "$(dirname "$prefix")"

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# The Windows installer under Wine, as a user without administrator rights
-# meets it: a silent install puts exactly the portable zip's files, an
-# uninstaller, a Start-menu shortcut and an installed-apps entry in place; the
-# installed mirt2.exe starts on its own DLLs and shows its window; the silent
-# uninstall takes away every file and registry key the install added.
+# What a Windows user downloads, under Wine. The portable zip holds mirt2.exe
+# and its licences alone, and mirt2.exe starts from a folder whose name holds
+# Japanese characters and a space. The installer, as a user without
+# administrator rights meets it: a silent install puts exactly the zip's
+# files, an uninstaller, a Start-menu shortcut and an installed-apps entry in
+# place; the installed mirt2.exe, with no folder on its path, shows its
+# window; the silent uninstall takes away every file and registry key the
+# install added.
 #
 #   tools/with-x.sh tests/e2e/wine_installer_test.sh WINE PREFIX SETUP.EXE ZIP
 #
@@ -70,11 +73,38 @@ prepare_prefix() {
   shortcut="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/ミルテス-２.lnk"
   [[ ! -e "$installed" && ! -e "$shortcut" ]] && ! grep -qF "[$key]" "$prefix/user.reg"
 }
+
+# --- The portable zip ---------------------------------------------------------
+
+# One program file and the licences folder, under the folder of the version.
+unzip -Z1 "$zip" | grep -v '/$' | cut -d/ -f2- | sort >"$work/zipped"
+grep -v -x -e mirt2.exe -e 'licenses/[^/]*' "$work/zipped" >"$work/extra" || true
+[[ ! -s "$work/extra" ]] || fail "the zip holds more than mirt2.exe and the licenses: $(tr '\n' ' ' <"$work/extra")"
+grep -q -x mirt2.exe "$work/zipped" || fail "the zip holds no mirt2.exe"
+grep -q -x licenses/README.txt "$work/zipped" || fail "the zip holds no licenses/README.txt"
+pass "the zip holds mirt2.exe and $(grep -c '^licenses/' "$work/zipped") licence files, nothing else"
+
+# --- In a Wine prefix of its own: the portable program, then the installer ---
+
 if ! prepare_prefix; then
   echo "$prefix holds an earlier install; making it anew" >&2
   rm -rf "$prefix"
   prepare_prefix || fail "a new $prefix is not clean"
 fi
+
+# Unpacked where a user might keep it; Z: is the Unix root in every prefix.
+portable="$work/ミルテス 2 置き場"
+mkdir "$portable"
+unzip -q "$zip" -d "$portable"
+portable_exe=$(find "$portable" -name mirt2.exe)
+start_app "$run_wine" --display "$wine" "$prefix" "$portable_exe"
+wid=$(find_window 'ミルテス-２' "$APP_PID") || fail "mirt2.exe in '$(dirname "$portable_exe")' showed no window"
+wait_for "the frame" frame_extents "$wid" || fail "window $wid was never framed"
+pass "mirt2.exe unpacked from the zip into '${portable##*/}' maps its window"
+kill "$APP_PID"
+wait_exit "$APP_PID" 10 || fail "the portable program did not end"
+WINEPREFIX=$prefix "$(dirname "$wine")/wineserver" -w
+
 snapshot >"$work/before"
 
 wine_quiet "$setup" /S
@@ -85,7 +115,7 @@ wine_quiet "$setup" /S
   echo uninstall.exe
 } | sort >"$work/expected"
 diff -u "$work/expected" "$work/installed" >&2 || fail "the install holds other files than the zip"
-pass "the silent install holds the zip's $(wc -l <"$work/expected") files and uninstall.exe"
+pass "the silent install holds the zip's $(($(wc -l <"$work/expected") - 1)) files and uninstall.exe"
 
 [[ -f "$shortcut" ]] || fail "no Start-menu shortcut $shortcut"
 pass "the Start menu holds ミルテス-２.lnk"
@@ -97,7 +127,7 @@ pass "the Start menu holds ミルテス-２.lnk"
   fail "UninstallString is '$(entry_value UninstallString)'"
 pass "installed apps list ミルテス-２ $(entry_value DisplayVersion) by $(entry_value Publisher) with its uninstaller"
 
-# The installed program on its own DLLs: no Qt or runtime folder on its path.
+# The installed program alone: no folder on its path.
 start_app "$run_wine" --display "$wine" "$prefix" "$installed/mirt2.exe"
 wid=$(find_window 'ミルテス-２' "$APP_PID") || fail "the installed mirt2.exe showed no window"
 wait_for "the frame" frame_extents "$wid" || fail "window $wid was never framed"

@@ -22,6 +22,8 @@ fi
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 command -v mutter >/dev/null || fail "mutter is missing; run tools/install-deps.sh"
 
+# mutter and XWayland start slowly on a busy machine.
+E2E_DEADLINE_S=30
 readonly app_title='ミルテス-２'
 readonly outer_display=$DISPLAY outer_xauthority=$XAUTHORITY
 readonly client_w=187 client_h=99
@@ -45,7 +47,12 @@ wait_for -t 30 "mutter's XWayland display" xwayland_display || fail "mutter did 
 wait_for "mutter's Wayland socket" test -S "$runtime/mirt2-gnome-test" || fail "no Wayland socket"
 xwayland=$(xwayland_display)
 xwayland_auth=$(echo "$runtime"/.mutter-Xwaylandauth.*)
-nested=$(xwininfo -name mutter | sed -n 's/.*Absolute upper-left [XY]: *//p' | paste -sd ' ')
+# The nested session's window, once openbox has framed and placed it.
+nested_window() { xwininfo -name mutter 2>/dev/null | sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\) .*/\1/p' | grep .; }
+wait_for "mutter's window" nested_window || fail "mutter shows no window"
+nested_window=$(nested_window)
+wait_for "openbox to frame mutter's window" frame_extents "$nested_window" || fail "mutter's window was never framed"
+nested=$(xwininfo -id "$nested_window" | sed -n 's/.*Absolute upper-left [XY]: *//p' | paste -sd ' ')
 read -r nested_x nested_y <<<"$nested"
 [[ -n "$nested_y" ]] || fail "mutter's window is not on the X server"
 pass "mutter runs nested at $nested_x,$nested_y with XWayland on $xwayland"
@@ -55,10 +62,22 @@ session=(env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" XDG_SESSION_TYPE=wayl
   XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=mirt2-gnome-test DISPLAY="$xwayland"
   XAUTHORITY="$xwayland_auth")
 on_xwayland() { DISPLAY=$xwayland XAUTHORITY=$xwayland_auth "$@"; }
-# XWayland starts with its first client; a window mapped before mutter manages
-# X11 windows there is never shown.
-managing_x11() { on_xwayland xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_for -t 30 "mutter to manage XWayland's windows" managing_x11 || fail "no window manager on XWayland"
+# XWayland starts with its first client, and a window mapped before mutter
+# manages X11 windows there is never shown, though mutter has already claimed
+# the screen. A throwaway window, mapped afresh until it shows, tells when.
+managing_x11() {
+  local probe shown=1
+  on_xwayland xlogo -geometry 20x20 >/dev/null 2>&1 &
+  probe=$!
+  for _ in 1 2 3 4 5 6 7 8 9 10; do
+    on_xwayland xdotool search --onlyvisible --class xlogo >/dev/null 2>&1 && shown=0 && break
+    sleep 0.2
+  done
+  kill "$probe" 2>/dev/null
+  wait "$probe" 2>/dev/null
+  return "$shown"
+}
+wait_for -t 40 "mutter to manage XWayland's windows" managing_x11 || fail "no window manager on XWayland"
 on_screen() { DISPLAY=$outer_display XAUTHORITY=$outer_xauthority "$@"; }
 
 # The nested session's part of the screen, read with xwd, which unlike

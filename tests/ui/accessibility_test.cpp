@@ -162,9 +162,24 @@ TEST_F(AccessibilityTest, ActingOnAnOptionButtonOrTheCheckBoxRunsItsHandler) {
   EXPECT_EQ(fram1(5)->pos(), QPoint(Px(30), Px(2028)));
   EXPECT_TRUE(fram1(6)->isHidden());
   act(C().chk1);
-  EXPECT_EQ(window_.CheckValue(), 1);
+  EXPECT_EQ(C().chk1->checkState(), Qt::Checked);
   EXPECT_FALSE(C().fram3->isHidden());
   EXPECT_EQ(C().fram3->pos(), QPoint(0, Px(3440)));
+}
+
+// Enter presses 全部始 wherever the focus is, and a screen reader learns that wherever it is.
+TEST_F(AccessibilityTest, TheButtonEnterPressesIsTheDefaultWhereverTheFocusIs) {
+  window_.show();
+  for (QWidget* focus : std::initializer_list<QWidget*>{C().cmbAlStr, C().chk1, cmdStr(1)}) {
+    focus->setFocus();
+    for (const QWidget* control : C().all) {
+      const QAccessibleInterface* iface =
+          QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control));
+      EXPECT_EQ(iface->state().defaultButton, control == C().cmbAlStr)
+          << control->objectName().toStdString() << ", focus on "
+          << focus->objectName().toStdString();
+    }
+  }
 }
 
 TEST_F(AccessibilityTest, TimeLabelsAreReadWithTheTimeTheyShow) {

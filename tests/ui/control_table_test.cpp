@@ -4,7 +4,6 @@
 #include <initializer_list>
 #include <tuple>
 
-#include "font_style.h"
 #include "window_fixture.h"
 
 namespace mirt2 {
@@ -27,7 +26,7 @@ TEST_F(WindowTest, CaptionsAndToolTipsAreExact) {
   // The full-width characters are spelled as bytes so that a stray ASCII look-alike fails.
   EXPECT_EQ(window_.windowTitle(), U("ミルテス-\xEF\xBC\x92"));
   EXPECT_EQ(C().cmdReset->toolTip(), U("\"\xEF\xBC\x90\"に戻します"));
-  EXPECT_EQ(kFontFaces.front(), "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0ゴシック");
+  EXPECT_EQ(window_.font().families().front(), U("\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0ゴシック"));
 
   struct Text {
     const QWidget* control;

@@ -66,12 +66,13 @@ TEST_F(WindowTest, TheFocusMarkShowsWithoutTheKeyboardAndStandsOutOnAnyColour) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
   // No key is pressed, as at start: the mark must show without the keyboard.
   // The design's green, the grey on which neither black nor white stands out well, navy.
-  for (const Colour colour : {Colour{0x00FF00}, Colour{0x767676}, Colour{0x800000}}) {
+  for (const auto& [colour, ground] : {std::pair{Colour{0x00FF00}, QColor(0x00, 0xFF, 0x00)},
+                                       {Colour{0x767676}, QColor(0x76, 0x76, 0x76)},
+                                       {Colour{0x800000}, QColor(0x00, 0x00, 0x80)}}) {
     picker_.Answer(colour);
     window_.cmdButn_Click();
     picker_.Answer(colour);
     window_.cmdHaikei_Click();
-    const QColor ground(RedOf(colour), GreenOf(colour), BlueOf(colour));
     for (QWidget* control : std::initializer_list<QWidget*>{C().cmbAlStr, C().opt10, C().chk1}) {
       SCOPED_TRACE(control->objectName().toStdString() + " on " + ground.name().toStdString());
       C().cmdEnd->setFocus();

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "colour.h"
 #include "face_button.h"
 #include "handler_warnings.h"
-#include "qt_colour.h"
 #include "window_fixture.h"
 
 namespace mirt2 {

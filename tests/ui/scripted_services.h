@@ -5,10 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "clipboard.h"
-#include "colour_picker.h"
 #include "failure_notice.h"
-#include "window_stacking.h"
+#include "window_services.h"
 
 namespace mirt2::testing {
 

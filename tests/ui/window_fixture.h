@@ -65,7 +65,7 @@ class WindowTest : public ::testing::Test {
     window_.Form_Load();
   }
 
-  [[nodiscard]] const Controls& C() const { return window_.Controls(); }
+  [[nodiscard]] const FormControls& C() const { return window_.Controls(); }
   // The control arrays by stopwatch number, 1 to 10, as the design numbers them.
   [[nodiscard]] QFrame* fram1(int i) const { return C().fram1.at(i - 1); }
   [[nodiscard]] CaptionLabel* lblNo(int i) const { return C().lblNo.at(i - 1); }

@@ -27,8 +27,8 @@
 #include <vector>
 
 #include "caption_label.h"
+#include "colour.h"
 #include "face_button.h"
-#include "qt_colour.h"
 #include "window_fixture.h"
 
 namespace mirt2 {
@@ -328,8 +328,8 @@ class WindowMonkeyTest : public WindowTest {
 
     if (window_.DisplayMode() != mode_)
       Fail("display mode " + std::to_string(window_.DisplayMode()));
-    if (window_.CheckValue() != (checked_ ? 1 : 0)) {
-      Fail("check box " + std::to_string(window_.CheckValue()));
+    if (C().chk1->checkState() != (checked_ ? Qt::Checked : Qt::Unchecked)) {
+      Fail("check box " + std::to_string(C().chk1->checkState()));
     }
     if (window_.SwithBang() != numbered_) Fail("copy style");
     if (window_.SwithMae() != in_front_) Fail("always-on-top flag");

@@ -1,0 +1,371 @@
+#include "frm_mirt2.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <chrono>
+#include <exception>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "caption_label.h"
+#include "copy_text.h"
+#include "face_button.h"
+#include "tab_stops.h"
+#include "twips.h"
+
+namespace mirt2 {
+
+namespace {
+// Qt's timers count whole milliseconds on a clock of their own: aimed a
+// millisecond past the next second, the tick does not come while the old
+// second still shows, which would cost a second wakeup to show the new one.
+constexpr std::chrono::milliseconds kPastTheSecond{1};
+// Where the clock cannot be read, the tick comes back a second later to try
+// again.
+constexpr std::chrono::milliseconds kUnaimed{1000};
+constexpr Qt::WindowStates kImposedStates = Qt::WindowMaximized | Qt::WindowFullScreen;
+}  // namespace
+
+frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      services_(services),
+      bank_(services.clock, regional),
+      geometry_(*this),
+      cmn_dialog1_(services.picker) {
+  // Before any control exists: Qt keeps the first interface it makes for a control.
+  InstallAccessibles(staticMetaObject);
+  BuildControls(*this, *this);
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    const auto n = static_cast<std::size_t>(i - 1);
+    connect(cmdStr[n], &QAbstractButton::clicked, this, [this, i] { cmdStr_Click(i); });
+    connect(cmdStp[n], &QAbstractButton::clicked, this, [this, i] { cmdStp_Click(i); });
+  }
+  connect(cmbAlStr, &QAbstractButton::clicked, this, &frmMirt2::cmbAlStr_Click);
+  connect(cmdAlStp, &QAbstractButton::clicked, this, &frmMirt2::cmdAlStp_Click);
+  connect(cmdReset, &QAbstractButton::clicked, this, &frmMirt2::cmdReset_Click);
+  connect(opt1, &QAbstractButton::clicked, this, &frmMirt2::opt1_Click);
+  connect(opt5, &QAbstractButton::clicked, this, &frmMirt2::opt5_Click);
+  connect(opt10, &QAbstractButton::clicked, this, &frmMirt2::opt10_Click);
+  connect(chk1, &QAbstractButton::clicked, this, &frmMirt2::chk1_Click);
+  connect(cmdCopy, &QAbstractButton::clicked, this, &frmMirt2::cmdCopy_Click);
+  connect(cmdMoji, &QAbstractButton::clicked, this, &frmMirt2::cmdMoji_Click);
+  connect(cmdButn, &QAbstractButton::clicked, this, &frmMirt2::cmdButn_Click);
+  connect(cmdHaikei, &QAbstractButton::clicked, this, &frmMirt2::cmdHaikei_Click);
+  connect(cmdMae, &QAbstractButton::clicked, this, &frmMirt2::cmdMae_Click);
+  connect(cmdEnd, &QAbstractButton::clicked, this, &frmMirt2::cmdEnd_Click);
+  // Timer1 has no row in the control table: it is not drawn and takes no focus. On Windows a
+  // precise timer is a multimedia timer; another kind may come up to 16 ms late.
+  timer1_.setTimerType(Qt::PreciseTimer);
+  connect(&timer1_, &QTimer::timeout, this, &frmMirt2::Timer1_Timer);
+  // The first tick comes as soon as the event loop runs, so that the window
+  // shows the current time from the start rather than up to a second later.
+  timer1_.start(0);
+}
+
+frmMirt2::~frmMirt2() = default;
+
+template <class Body>
+bool frmMirt2::Run(const char* handler, Body&& body, bool report) {
+  try {
+    body();
+    return true;
+  } catch (const ToldFailure& error) {
+    if (report) failures_.Report(handler, error.what(), error.UserText());
+  } catch (const std::exception& error) {
+    if (report) failures_.Report(handler, error.what());
+  } catch (...) {
+    if (report) failures_.Report(handler, "unknown error");
+  }
+  return false;
+}
+
+void frmMirt2::Form_Load() {
+  Run("Form_Load", [this] {
+    fram2->setFrameStyle(QFrame::NoFrame);
+    fram3->setFrameStyle(QFrame::NoFrame);
+    geometry_.SetWidth(kStartWidth);
+    geometry_.SetTop(kStartTop);
+    geometry_.SetHeight(kStartHeight);
+    swith_mae_ = false;
+    ShowTexts(bank_.ClearSwitches());
+    // Focus starts on the first control of the tab order.
+    cmbAlStr->setFocus(Qt::OtherFocusReason);
+  });
+}
+
+void frmMirt2::ShowTexts(ChangedTexts changed) {
+  // Only a changed text reaches its label, so a tick repaints only what changed.
+  if (changed.StrJikan()) lblStrJikan->SetCaption(QString::fromUtf8(bank_.StrJikanText()));
+  if (changed.ImaJikan()) lblImaJikan->SetCaption(QString::fromUtf8(bank_.ImaJikanText()));
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    if (changed.Jikan(i)) lblJikan[i - 1]->SetCaption(QString::fromUtf8(bank_.JikanText(i)));
+  }
+}
+
+// Aimed afresh at the next second after every tick rather than repeating at
+// a fixed interval: a clock that was set, a computer that woke up, or a tick
+// that came late are all caught up by the next tick, with no drift and no run
+// of ticks to make up for lost ones. The timer still repeats, so that a tick
+// that could not aim comes again.
+void frmMirt2::AimTimer1() {
+  std::chrono::milliseconds wait = kUnaimed;
+  try {
+    const std::chrono::nanoseconds into_second = services_.clock.Now().into_second;
+    wait = std::chrono::ceil<std::chrono::milliseconds>(std::chrono::seconds(1) - into_second) +
+           kPastTheSecond;
+  } catch (...) {  // NOLINT(bugprone-empty-catch): the tick reports a clock that fails
+  }
+  timer1_.start(wait);
+}
+
+void frmMirt2::Timer1_Timer() {
+  // A tick a second: a failure that lasts is reported once, until a tick
+  // succeeds again.
+  const auto tick = [this] { ShowTexts(bank_.Tick()); };
+  tick_failing_ = !Run("Timer1_Timer", tick, !tick_failing_);
+  if (timer1_.isActive()) AimTimer1();
+}
+
+// A start shows at once, not at the next tick up to a second later: the tick
+// that takes the start time runs straight after it.
+void frmMirt2::cmdStr_Click(int index) {
+  Run("cmdStr_Click", [this, index] {
+    ChangedTexts changed = bank_.StartOne(index);
+    changed |= bank_.Tick();
+    ShowTexts(changed);
+  });
+}
+
+// A stop keeps the time at the click: a tick first brings it up to that
+// moment, should the clock have been set or the second turned since the last.
+void frmMirt2::cmdStp_Click(int index) {
+  Run("cmdStp_Click", [this, index] {
+    ChangedTexts changed = bank_.Tick();
+    changed |= bank_.StopOne(index);
+    ShowTexts(changed);
+  });
+}
+
+void frmMirt2::cmbAlStr_Click() {
+  Run("cmbAlStr_Click", [this] {
+    ChangedTexts changed = bank_.StartAll();
+    changed |= bank_.Tick();
+    ShowTexts(changed);
+  });
+}
+
+void frmMirt2::cmdAlStp_Click() {
+  Run("cmdAlStp_Click", [this] {
+    ChangedTexts changed = bank_.Tick();
+    changed |= bank_.StopAll();
+    ShowTexts(changed);
+  });
+}
+
+void frmMirt2::cmdReset_Click() {
+  Run("cmdReset_Click", [this] { ShowTexts(bank_.ResetAll()); });
+}
+
+namespace {
+void SetTop(QWidget& frame, int twips) {
+  frame.move(frame.x(), TwipsToPixels(twips));
+}
+}  // namespace
+
+// The options panel's Top follows the Height that the window reports once it is set. The panels
+// a mode hides stay where they are; mode 1 moves panel 1 to the top and leaves its Left.
+void frmMirt2::LayOut(const DisplayModeLayout& mode) {
+  const Qt::CheckState check = chk1->checkState();
+  showing_.Update(all);
+  geometry_.SetTop(mode.window_top);
+  SetTop(*fram2, mode.fram2_top);
+  // A grayed check box, which only code could set, leaves the height and the options alone.
+  if (check == Qt::Checked) ShowOptionsPanel(true, mode.height_options_shown);
+  if (check == Qt::Unchecked) ShowOptionsPanel(false, mode.height_options_hidden);
+  for (int n = 0; n < kStopwatchCount; ++n) {
+    QFrame& panel = *fram1.at(static_cast<std::size_t>(n));
+    if (n < mode.panels) {
+      const int left = mode.panels == 1 ? panel.x() : TwipsToPixels(kPanelLeft);
+      panel.move(left, TwipsToPixels(n * kPanelPitch));
+    }
+    panel.setVisible(n < mode.panels);
+  }
+  showing_.Update(all);
+}
+
+void frmMirt2::ShowOptionsPanel(bool shown, int window_height) {
+  geometry_.SetHeight(window_height);
+  if (shown) SetTop(*fram3, geometry_.Height() - kOptionsPanelAboveBottom);
+  fram3->setVisible(shown);
+}
+
+void frmMirt2::opt1_Click() {
+  Run("opt1_Click", [this] { LayOut(kMode1); });
+}
+
+void frmMirt2::opt5_Click() {
+  Run("opt5_Click", [this] { LayOut(kMode5); });
+}
+
+void frmMirt2::opt10_Click() {
+  Run("opt10_Click", [this] { LayOut(kMode10); });
+}
+
+void frmMirt2::chk1_Click() {
+  Run("chk1_Click", [this] {
+    const bool shown = chk1->checkState() == Qt::Checked;
+    showing_.Update(all);
+    ShowOptionsPanel(shown, geometry_.Height() + (shown ? kOptionsToggle : -kOptionsToggle));
+    showing_.Update(all);
+  });
+}
+
+void frmMirt2::cmdCopy_Click() {
+  Run("cmdCopy_Click", [this] {
+    const bool numbered = swith_bang_;
+    const int count = DisplayMode();
+    std::vector<std::string> texts;
+    for (int i = 1; i <= count; ++i) {
+      texts.push_back(lblJikan.at(static_cast<std::size_t>(i - 1))->text().toStdString());
+    }
+    const std::string report = BuildCopyText(texts, count, numbered);
+    services_.clipboard.Clear();
+    services_.clipboard.SetText(report);
+    // The tool tip names the next click's style: it switches with the style,
+    // last, so that a failed copy leaves both as they were.
+    cmdCopy->setToolTip(QString::fromUtf8(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
+    swith_bang_ = !swith_bang_;
+  });
+}
+
+// The colour handlers trap every error, the picker's cancel among them, and end silently:
+// whatever happened, the window carries on as it was.
+void frmMirt2::PickColour(const char* handler, Colour& variable, void (frmMirt2::*apply)()) {
+  const auto pick = [this, &variable, apply] {
+    const std::optional<Colour> chosen = cmn_dialog1_.ShowColor(this);
+    if (!chosen) return;
+    variable = *chosen;
+    (this->*apply)();
+  };
+  Run(handler, pick, /*report=*/false);
+}
+
+void frmMirt2::cmdMoji_Click() {
+  PickColour("cmdMoji_Click", moji_colr_, &frmMirt2::ApplyMojiColr);
+}
+
+void frmMirt2::cmdButn_Click() {
+  PickColour("cmdButn_Click", button_colr_, &frmMirt2::ApplyButtonColr);
+}
+
+void frmMirt2::cmdHaikei_Click() {
+  PickColour("cmdHaikei_Click", bak_colr_, &frmMirt2::ApplyBakColr);
+}
+
+// Each recolours its group in the design's order, the single controls first, then the control
+// arrays index by index, hidden panels included.
+void frmMirt2::ApplyMojiColr() {
+  for (QWidget* control : std::initializer_list<QWidget*>{lblStrt, lblIma, lblStrJikan, lblImaJikan,
+                                                          opt1, opt5, opt10}) {
+    SetColour(*control, QPalette::WindowText, moji_colr_);
+  }
+  for (std::size_t n = 0; n < kStopwatchCount; ++n) {
+    SetColour(*lblNo[n], QPalette::WindowText, moji_colr_);
+    SetColour(*lblJikan[n], QPalette::WindowText, moji_colr_);
+  }
+}
+
+void frmMirt2::ApplyButtonColr() {
+  const QColor face = ToQColor(button_colr_);
+  for (FaceButton* button :
+       {cmdEnd, cmbAlStr, cmdAlStp, cmdReset, cmdMoji, cmdButn, cmdHaikei, cmdCopy, cmdMae}) {
+    button->SetFace(face);
+  }
+  for (std::size_t n = 0; n < kStopwatchCount; ++n) {
+    cmdStr[n]->SetFace(face);
+    cmdStp[n]->SetFace(face);
+  }
+}
+
+void frmMirt2::ApplyBakColr() {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{this, fram2, fram3, opt1, opt5, opt10, chk1}) {
+    SetColour(*control, QPalette::Window, bak_colr_);
+  }
+  for (QFrame* panel : fram1) SetColour(*panel, QPalette::Window, bak_colr_);
+}
+
+void frmMirt2::cmdMae_Click() {
+  Run("cmdMae_Click", [this] {
+    services_.stacking.SetTopmost(*this, !swith_mae_);
+    const MaeFace& next = swith_mae_ ? kMaeToFront : kMaeRelease;
+    cmdMae->setText(QString::fromUtf8(next.caption));
+    cmdMae->setToolTip(QString::fromUtf8(next.tool_tip));
+    cmdMae->setAccessibleName(QString::fromUtf8(next.accessible_name));
+    swith_mae_ = !swith_mae_;
+  });
+}
+
+void frmMirt2::cmdEnd_Click() {
+  Run("cmdEnd_Click", [this] {
+    close();
+    QCoreApplication::exit(0);
+  });
+}
+
+int frmMirt2::DisplayMode() const {
+  if (opt1->isChecked()) return 1;
+  if (opt5->isChecked()) return 5;
+  if (opt10->isChecked()) return 10;
+  return 0;
+}
+
+bool frmMirt2::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  switch (event->type()) {
+    case QEvent::WindowStateChange:
+      // The window's size is the program's: a maximized or full-screen state that the window
+      // system imposes (a compositor's shortcut, a title bar's button) is undone, and the window
+      // returns to where and as it was.
+      if (windowState() & kImposedStates) setWindowState(windowState() & ~kImposedStates);
+      geometry_.FrameMayHaveChanged();
+      break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+      geometry_.FrameMayHaveChanged();
+      break;
+    default:
+      break;
+  }
+  return handled;
+}
+
+void frmMirt2::keyPressEvent(QKeyEvent* event) {
+  // Enter anywhere that no focused button took presses the window's default button.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      default_button != nullptr) {
+    default_button->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+// Tab, Shift+Tab and the arrow keys on buttons come here from whichever control has the focus.
+// Qt would also stop at controls outside the client area, where nobody sees the focus.
+bool frmMirt2::focusNextPrevChild(bool next) {
+  return FocusNextTabStop(*this, next);
+}
+
+void frmMirt2::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  showing_.Update(all);
+}
+
+}  // namespace mirt2

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include "accessibility.h"
+#include "colour.h"
+#include "control_table.h"
+#include "failure_notice.h"
+#include "layout_table.h"
+#include "outer_geometry.h"
+#include "stopwatch_bank.h"
+#include "window_services.h"
+
+namespace mirt2 {
+
+// The window's names are the design's: a type prefix on each control, then Japanese words in
+// romaji and English abbreviations.
+//
+//   frm  form, the window      fram  frame, a panel       lbl  label
+//   cmd  command button (cmbAlStr, the design's spelling)  opt  option button   chk  check box
+//   Str  start (始)   Stp  stop (止)   AlStr, AlStp  all: start all (全部始), stop all (全部止)
+//   End  end (終了)   Reset  back to zero (0)   No  the panel's number
+//   Jikan  time: lblJikan an elapsed time, StrJikan the start time of day (開始時刻),
+//          ImaJikan the time now (現在時刻; Ima = now, Strt = start, as headings)
+//   Moji  characters: the text colour (字色)   Butn  button colour (ボタン)
+//   Haikei, Bak  background (背色)   Colr  colour   Mae  in front (前へ, always on top)
+//   Swith  a switch, a flag: SwithT runs, SwithJ waits for its start time,
+//          SwithBang copies with numbers (番号), SwithMae keeps the window in front
+//   Timer1  the tick   cmnDialog1  the colour picker (a "common dialog")
+
+// The window's one colour picker, shared by its three colour buttons: it keeps the colour
+// confirmed last, through any of them, and opens on it (black at first).
+class CommonDialog {
+ public:
+  explicit CommonDialog(ColourPicker& picker) : picker_(picker) {}
+
+  // A confirmed colour becomes the current one; a cancel changes nothing.
+  std::optional<Colour> ShowColor(QWidget* parent) {
+    const std::optional<Colour> chosen = picker_.Pick(color_, parent);
+    if (chosen) color_ = *chosen;
+    return chosen;
+  }
+  [[nodiscard]] Colour Color() const { return color_; }
+
+ private:
+  ColourPicker& picker_;
+  Colour color_ = 0;
+};
+
+// The one window of the program: its controls built from the control table and named as the
+// design names them, the stopwatch bank, the timer that ticks as each second of the wall clock
+// begins, and a handler per control and event. Handlers never let an exception reach Qt's event
+// loop: each runs through one failure policy (Run), which shows the failure to the user and logs
+// it with the handler's name, and the program goes on.
+class frmMirt2 final : public QWidget, private FormControls {
+  Q_OBJECT
+
+ public:
+  frmMirt2(const WindowServices& services, const TimePattern& regional, QWidget* parent = nullptr);
+  ~frmMirt2() override;
+
+  // The load handler: start-up geometry and cleared stopwatches. Runs once,
+  // before the window is shown.
+  void Form_Load();
+
+  void Timer1_Timer();
+  void cmdStr_Click(int index);
+  void cmdStp_Click(int index);
+  void cmbAlStr_Click();
+  void cmdAlStp_Click();
+  void cmdReset_Click();
+  void opt1_Click();
+  void opt5_Click();
+  void opt10_Click();
+  void chk1_Click();
+  void cmdCopy_Click();
+  void cmdMoji_Click();
+  void cmdButn_Click();
+  void cmdHaikei_Click();
+  void cmdMae_Click();
+  void cmdEnd_Click();
+
+  [[nodiscard]] const StopwatchBank& Bank() const { return bank_; }
+  [[nodiscard]] const FormControls& Controls() const { return *this; }
+  // Stopped, it stays stopped: tests tick by hand.
+  [[nodiscard]] QTimer& Timer1() { return timer1_; }
+  // Top, Width and Height of the outer window in twips.
+  [[nodiscard]] OuterGeometry& Geometry() { return geometry_; }
+  [[nodiscard]] const OuterGeometry& Geometry() const { return geometry_; }
+  [[nodiscard]] bool SwithMae() const { return swith_mae_; }
+  [[nodiscard]] bool SwithBang() const { return swith_bang_; }
+  [[nodiscard]] Colour MojiColr() const { return moji_colr_; }
+  [[nodiscard]] Colour ButtonColr() const { return button_colr_; }
+  [[nodiscard]] Colour BakColr() const { return bak_colr_; }
+  [[nodiscard]] const CommonDialog& cmnDialog1() const { return cmn_dialog1_; }
+  // The display mode in force: the selected option button's count.
+  [[nodiscard]] int DisplayMode() const;
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void ShowTexts(ChangedTexts changed);
+  void AimTimer1();
+  void LayOut(const DisplayModeLayout& mode);
+  void ShowOptionsPanel(bool shown, int window_height);
+  void ApplyMojiColr();
+  void ApplyButtonColr();
+  void ApplyBakColr();
+  void PickColour(const char* handler, Colour& variable, void (frmMirt2::*apply)());
+  // The failure policy: runs a handler's body; false when it failed. report: whether a failure
+  // is shown and logged.
+  template <class Body>
+  bool Run(const char* handler, Body&& body, bool report = true);
+
+  WindowServices services_;
+  StopwatchBank bank_;
+  OuterGeometry geometry_;
+  QTimer timer1_;
+  CommonDialog cmn_dialog1_;
+  ShowingAnnouncer showing_;
+  FailureNotice failures_{*this};
+  bool tick_failing_ = false;
+  bool swith_mae_ = false;
+  bool swith_bang_ = false;
+  Colour moji_colr_ = 0;
+  Colour button_colr_ = 0;
+  Colour bak_colr_ = 0;
+};
+
+}  // namespace mirt2

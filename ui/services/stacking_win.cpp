@@ -1,0 +1,14 @@
+#include <QWidget>
+
+#include "window_services.h"
+#include "window_topmost.h"
+
+namespace mirt2 {
+
+// winId() creates the native window where there is none yet, so Windows always
+// gets a real handle.
+void NativeWindowStacking::SetTopmost(QWidget& window, bool topmost) {
+  SetTopmostNative(reinterpret_cast<void*>(window.winId()), topmost);
+}
+
+}  // namespace mirt2

@@ -21,8 +21,14 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("mirt2"));
   // Before it repaints an area it last sent through shared memory, Qt's X11 backing store asks
   // the X server whether the server is done with it: a round trip that wakes the program twice
-  // more each second it shows a new time. The window is small enough to send over the socket.
-  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+  // more each second it shows a new time. The window is small enough to send over the socket,
+  // as every remote X display does. Not under XWayland: there mutter then at times never shows
+  // the window.
+  const bool under_wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+                             qgetenv("XDG_SESSION_TYPE") == "wayland";
+  if (!under_wayland && !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+    qputenv("QT_XCB_NO_MITSHM", "1");
+  }
   mirt2::ExplainPlatformFailure();
   QApplication app(argc, argv);
   mirt2::PlatformStarted();

@@ -67,7 +67,7 @@ on_xwayland() { DISPLAY=$xwayland XAUTHORITY=$xwayland_auth "$@"; }
 # the screen. A throwaway window, mapped afresh until it shows, tells when.
 managing_x11() {
   local probe shown=1
-  on_xwayland xlogo -geometry 20x20 >/dev/null 2>&1 &
+  DISPLAY=$xwayland XAUTHORITY=$xwayland_auth xlogo -geometry 20x20 >/dev/null 2>&1 &
   probe=$!
   for _ in 1 2 3 4 5 6 7 8 9 10; do
     on_xwayland xdotool search --onlyvisible --class xlogo >/dev/null 2>&1 && shown=0 && break

@@ -139,6 +139,7 @@ ChangedTexts StopwatchBank::Tick() {
 
   FormattedTime text;
   const ClockReading reading = clock_.Now();
+  tick_into_second_ = reading.into_second;
   regional_.FormatTo(reading.time_of_day, text);
   if (Assign(ima_jikan_text_, text.View())) changed.MarkImaJikan();
 

@@ -44,6 +44,9 @@ class StopwatchBank {
   // onto the wall clock's seconds as the tick saw them (see SecondBegan).
   [[nodiscard]] std::chrono::nanoseconds StrTime(int i) const { return str_time_[Slot(i)]; }
   [[nodiscard]] bool AnyRunning() const;
+  // How far the wall clock was into its second when the last tick read it: the
+  // next tick is aimed at the next second from it.
+  [[nodiscard]] std::chrono::nanoseconds TickIntoSecond() const { return tick_into_second_; }
 
   [[nodiscard]] const std::string& StrJikanText() const { return str_jikan_text_; }
   [[nodiscard]] const std::string& ImaJikanText() const { return ima_jikan_text_; }
@@ -68,6 +71,7 @@ class StopwatchBank {
   // other second begins a whole number of seconds before or after it until the
   // wall clock is set.
   std::optional<std::chrono::nanoseconds> second_grid_;
+  std::chrono::nanoseconds tick_into_second_{0};
 
   // Whether a start has set the start time of day since start-up or the last
   // reset. Until one has, every tick holds the elapsed texts at the zero text.

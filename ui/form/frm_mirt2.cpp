@@ -24,8 +24,7 @@ namespace {
 // millisecond past the next second, the tick does not come while the old
 // second still shows, which would cost a second wakeup to show the new one.
 constexpr std::chrono::milliseconds kPastTheSecond{1};
-// Where the clock cannot be read, the tick comes back a second later to try
-// again.
+// Where the tick failed, it comes back a second later to try again.
 constexpr std::chrono::milliseconds kUnaimed{1000};
 constexpr Qt::WindowStates kImposedStates = Qt::WindowMaximized | Qt::WindowFullScreen;
 }  // namespace
@@ -111,25 +110,23 @@ void frmMirt2::ShowTexts(ChangedTexts changed) {
 // Aimed afresh at the next second after every tick rather than repeating at
 // a fixed interval: a clock that was set, a computer that woke up, or a tick
 // that came late are all caught up by the next tick, with no drift and no run
-// of ticks to make up for lost ones. The timer still repeats, so that a tick
-// that could not aim comes again.
-void frmMirt2::AimTimer1() {
-  std::chrono::milliseconds wait = kUnaimed;
-  try {
-    const std::chrono::nanoseconds into_second = services_.clock.Now().into_second;
-    wait = std::chrono::ceil<std::chrono::milliseconds>(std::chrono::seconds(1) - into_second) +
-           kPastTheSecond;
-  } catch (...) {  // NOLINT(bugprone-empty-catch): the tick reports a clock that fails
-  }
-  timer1_.start(wait);
-}
-
+// of ticks to make up for lost ones. The tick's own reading serves: the
+// moments spent showing its texts only make the next tick that much later
+// past the second, never early. The timer still repeats, so that a tick that
+// failed comes again a second later.
 void frmMirt2::Timer1_Timer() {
   // A tick a second: a failure that lasts is reported once, until a tick
   // succeeds again.
   const auto tick = [this] { ShowTexts(bank_.Tick()); };
   tick_failing_ = !Run("Timer1_Timer", tick, !tick_failing_);
-  if (timer1_.isActive()) AimTimer1();
+  if (!timer1_.isActive()) return;
+  std::chrono::milliseconds wait = kUnaimed;
+  if (!tick_failing_) {
+    wait = std::chrono::ceil<std::chrono::milliseconds>(std::chrono::seconds(1) -
+                                                        bank_.TickIntoSecond()) +
+           kPastTheSecond;
+  }
+  timer1_.start(wait);
 }
 
 // A start shows at once, not at the next tick up to a second later: the tick

@@ -105,7 +105,6 @@ class frmMirt2 final : public QWidget, private FormControls {
 
  private:
   void ShowTexts(ChangedTexts changed);
-  void AimTimer1();
   void LayOut(const DisplayModeLayout& mode);
   void ShowOptionsPanel(bool shown, int window_height);
   void ApplyMojiColr();

@@ -53,14 +53,6 @@ char* WriteNumber(int n, bool padded, char* out) {
 
 }  // namespace
 
-struct TimePattern::Reading {
-  int hour24 = -1;
-  int hour12 = -1;
-  int pm = -1;
-  int minute = -1;
-  int second = -1;
-};
-
 TimePattern TimePattern::Default() {
   return *Compile(kDefaultPattern);
 }
@@ -371,82 +363,6 @@ void TimePattern::FormatTo(int seconds, FormattedTime& out) const {
     }
   }
   out.size_ = static_cast<std::size_t>(p - out.bytes_.data());
-}
-
-std::optional<int> TimePattern::Parse(std::string_view text) const {
-  int value = 0;
-  if (Match(0, text, Reading{}, text, value)) return value;
-  return std::nullopt;
-}
-
-// Backtracking over the pieces: a one-letter field may have one or two digits.
-// A complete reading counts only if formatting its value gives the text back,
-// which rejects readings whose fields disagree ("13:00 AM", a repeated field).
-bool TimePattern::Match(std::size_t index, std::string_view rest, Reading reading,
-                        std::string_view whole, int& value) const {
-  if (index == pieces_.size()) {
-    if (!rest.empty()) return false;
-    int hour = reading.hour24;
-    if (hour < 0) {
-      if (reading.hour12 < 0 || reading.pm < 0) return false;
-      hour = reading.hour12 % 12 + (reading.pm == 1 ? 12 : 0);
-    }
-    const int candidate = hour * 3600 + reading.minute * 60 + reading.second;
-    FormattedTime check;
-    FormatTo(candidate, check);
-    if (check.View() != whole) return false;
-    value = candidate;
-    return true;
-  }
-
-  const Piece& piece = pieces_[index];
-  auto number = [&](int Reading::*slot, bool padded, int low, int high) {
-    for (std::size_t width : {std::size_t{2}, std::size_t{1}}) {
-      if (padded && width == 1) break;
-      if (rest.size() < width || !IsDigit(rest[0]) || (width == 2 && !IsDigit(rest[1]))) continue;
-      // The unpadded form writes one digit below ten, so "05" is not its text.
-      if (!padded && width == 2 && rest[0] == '0') continue;
-      const int n = width == 2 ? (rest[0] - '0') * 10 + (rest[1] - '0') : rest[0] - '0';
-      if (n < low || n > high) continue;
-      Reading next = reading;
-      next.*slot = n;
-      if (Match(index + 1, rest.substr(width), next, whole, value)) return true;
-    }
-    return false;
-  };
-
-  switch (piece.field) {
-    case Field::kLiteral:
-      return rest.starts_with(piece.literal) &&
-             Match(index + 1, rest.substr(piece.literal.size()), reading, whole, value);
-    case Field::kHour24:
-      return number(&Reading::hour24, false, 0, 23);
-    case Field::kHour24Padded:
-      return number(&Reading::hour24, true, 0, 23);
-    case Field::kHour12:
-      return number(&Reading::hour12, false, 1, 12);
-    case Field::kHour12Padded:
-      return number(&Reading::hour12, true, 1, 12);
-    case Field::kMinute:
-      return number(&Reading::minute, false, 0, 59);
-    case Field::kMinutePadded:
-      return number(&Reading::minute, true, 0, 59);
-    case Field::kSecond:
-      return number(&Reading::second, false, 0, 59);
-    case Field::kSecondPadded:
-      return number(&Reading::second, true, 0, 59);
-    case Field::kAmPmShort:
-    case Field::kAmPm:
-      for (int pm : {0, 1}) {
-        const std::string_view designator = Designator(piece.field, pm == 1);
-        if (!rest.starts_with(designator)) continue;
-        Reading next = reading;
-        next.pm = pm;
-        if (Match(index + 1, rest.substr(designator.size()), next, whole, value)) return true;
-      }
-      return false;
-  }
-  return false;
 }
 
 std::string TimePattern::Text() const {

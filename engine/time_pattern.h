@@ -26,9 +26,9 @@ class FormattedTime {
 // m mm, s ss, t tt (first character / whole AM or PM designator), literal text,
 // and literals in single quotes ('' is an apostrophe). Texts are UTF-8.
 //
-// Only patterns whose texts read back to the value that made them, and fit a
-// FormattedTime, are accepted: no two seconds of the day may look alike. The
-// 24-hour form of an accepted pattern reads back too.
+// Only patterns that tell every second of the day from every other, and whose
+// texts fit a FormattedTime, are accepted: no two seconds may look alike. The
+// 24-hour form of an accepted pattern tells them apart too.
 class TimePattern {
  public:
   // The Japanese default long time format, used where the platform offers none.
@@ -49,8 +49,6 @@ class TimePattern {
   [[nodiscard]] std::string Format(int seconds) const;
   void FormatTo(int seconds, std::string& out) const;
   void FormatTo(int seconds, FormattedTime& out) const;
-  // Reads back exactly what Format writes; nullopt for any other text.
-  [[nodiscard]] std::optional<int> Parse(std::string_view text) const;
 
   // The pattern in written form, literals quoted where they need it.
   [[nodiscard]] std::string Text() const;
@@ -76,7 +74,6 @@ class TimePattern {
     std::string literal;
     friend bool operator==(const Piece&, const Piece&) = default;
   };
-  struct Reading;
   struct Shape;
 
   TimePattern() = default;
@@ -84,8 +81,6 @@ class TimePattern {
   [[nodiscard]] bool Readable() const;
   [[nodiscard]] std::optional<Shape> ShapeOf(bool pm) const;
   [[nodiscard]] std::string_view Designator(Field field, bool pm) const;
-  bool Match(std::size_t index, std::string_view rest, Reading reading, std::string_view whole,
-             int& value) const;
 
   std::vector<Piece> pieces_;
   std::string am_;

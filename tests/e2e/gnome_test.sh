@@ -3,8 +3,9 @@
 # Wayland session with XWayland, as a GNOME user meets it:
 #
 #   - by default on XWayland: the client area the design meant (187 x 99
-#     pixels), the bottom row of buttons whole inside it, and 前へ / 元へ
-#     setting and clearing _NET_WM_STATE_ABOVE, which mutter honours;
+#     pixels), the bottom row of buttons whole inside it, the place it was
+#     moved to kept while the options show and hide, and 前へ / 元へ setting
+#     and clearing _NET_WM_STATE_ABOVE, which mutter honours;
 #   - natively on Wayland when asked for (QT_QPA_PLATFORM=wayland): the same
 #     client area, read from the screen, without the title bar Qt would draw
 #     itself (mutter draws none for Wayland programs), and a maximize request
@@ -130,13 +131,28 @@ click_control_on_screen() { on_screen xdotool mousemove $((nested_x + x + $(px $
   $((nested_y + y + $(px $(($1 + $3 + $5 / 2))))) click 1; }
 above() { on_xwayland net_wm_state "$wid" | grep -qx _NET_WM_STATE_ABOVE; }
 not_above() { ! above; }
+# Moved down the screen by a move request, as a drag ends, the window stays there while the
+# check box shows and hides the options panel: only its height changes.
+client_y() { on_xwayland xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left Y: *//p'; }
+moved() { (($(client_y) > y + 100)); }
+on_xwayland xdotool windowmove "$wid" "$x" $((y + 150))
+wait_for "the window to move down" moved || fail "a move request left the window at $(client_y)"
+y=$(client_y)
+near_y() { local now; now=$(client_y) && ((now >= y - 2 && now <= y + 2)); }
 click_control_on_screen 450 2550 400 180 180 # chk1
 wait_for "the options panel" on_xwayland client_height_is 2330 || fail "chk1 showed no options"
+sleep 0.5
+near_y || fail "showing the options moved the window from $y to $(client_y)"
 click_control_on_screen 1410 2300 130 500 300 # 前へ
 wait_for "_NET_WM_STATE_ABOVE" above || fail "前へ did not keep the window above"
 click_control_on_screen 1410 2300 130 500 300 # 元へ
 wait_for "_NET_WM_STATE_ABOVE to go" not_above || fail "元へ left the window above"
 pass "前へ sets and 元へ clears _NET_WM_STATE_ABOVE"
+click_control_on_screen 450 2550 400 180 180 # chk1
+wait_for "the options panel to go" on_xwayland client_height_is 1900 || fail "chk1 left the options"
+sleep 0.5
+near_y || fail "hiding the options moved the window from $y to $(client_y)"
+pass "moved to $y, the window stays there as the options show and hide"
 kill "$xwayland_app"
 
 # -- Natively on Wayland, when the user chooses it.

@@ -271,6 +271,25 @@ TEST_F(WindowTest, CheckBoxMovesTheBottomEdgeWithoutDrift) {
   EXPECT_EQ(C().fram3->y(), Px(3430));
 }
 
+// The check box sets the height from where the person moved the window, and keeps it on the
+// 800-pixel screen, the offscreen platform's 2-pixel frame included; a mode puts it at the
+// mode's Top.
+TEST_F(WindowTest, TheCheckBoxKeepsTheWindowWhereThePersonMovedIt) {
+  window_.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+  C().opt5->click();
+  for (const auto& [moved_to, top_after] : {std::pair{300, 300}, {600, 800 - 2 - 263 - 2}}) {
+    window_.move(window_.x(), moved_to);
+    C().chk1->click();
+    EXPECT_EQ(window_.frameGeometry().top(), top_after);
+    EXPECT_EQ(window_.Geometry().Top(), top_after * 15);
+    C().chk1->click();
+    EXPECT_EQ(window_.frameGeometry().top(), top_after);
+  }
+  C().opt10->click();
+  EXPECT_EQ(window_.Geometry().Top(), 980);
+}
+
 TEST_F(WindowTest, AModeHidesThePanelsItDoesNotShowWhereTheyStand) {
   C().opt10->click();
   C().opt5->click();

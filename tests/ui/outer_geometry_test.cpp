@@ -64,6 +64,23 @@ TEST_P(OuterGeometryTest, TheFrameStaysOnTheScreen) {
   EXPECT_EQ(window_.size(), QSize(187, 99));
 }
 
+// Only a Top set places the window; a size or a frame that changes after the person moved it
+// leaves it where they put it, on the screen.
+TEST_P(OuterGeometryTest, AMovedWindowStaysThroughSizesAndFrames) {
+  geometry_.SetWidth(2900);
+  geometry_.SetTop(5530);
+  geometry_.SetHeight(1900);
+  window_.move(window_.x(), 500);
+  geometry_.FrameMayHaveChanged();
+  geometry_.SetHeight(2330);
+  EXPECT_EQ(window_.y(), 500);
+  frame_ = QMargins(4, GetParam() + 7, 4, 4);
+  geometry_.FrameMayHaveChanged();
+  EXPECT_EQ(window_.y(), 500);
+  geometry_.SetTop(5540);
+  EXPECT_EQ(window_.y(), 369);
+}
+
 INSTANTIATE_TEST_SUITE_P(TitleBars, OuterGeometryTest, ::testing::Values(0, 21, 37, 60),
                          [](const ::testing::TestParamInfo<int>& info) {
                            return "Frame" + std::to_string(info.param);

@@ -38,25 +38,22 @@ OuterGeometry::OuterGeometry(QWidget& window, FrameReader frame)
 
 void OuterGeometry::SetTop(int twips) {
   top_ = twips;
-  PlaceTop(false);
+  pending_top_ = TwipsToPixels(twips);
+  Place(*pending_top_);
 }
 
-void OuterGeometry::PlaceTop(bool keep_moved) {
+void OuterGeometry::Place(int top_pixels) {
   placed_with_ = frame_();
-  if (!top_) return;
-  // A window's position is that of its frame, so this places the frame's top edge.
-  const int wanted = TwipsToPixels(*top_);
-  int top = wanted;
+  int top = top_pixels;
   if (const QScreen* screen = window_.screen()) {
     // Where the frame would end below the screen's available area, the window moves up just
     // enough, never above the area's top.
     const QRect area = screen->availableGeometry();
     const int outer_height = window_.height() + placed_with_.top() + placed_with_.bottom();
     top = std::min(top, std::max(area.top(), area.bottom() + 1 - outer_height));
-    // A window that grew off the screen stays where it moved to; a Top that the next height
-    // may yet bring back on the screen is kept until then.
-    if (keep_moved && top < wanted) top_ = PixelsToTwips(top);
   }
+  known_top_ = top;
+  // A window's position is that of its frame, so this places the frame's top edge.
   window_.move(window_.x(), top);
 }
 
@@ -75,11 +72,25 @@ void OuterGeometry::ApplySize() {
                      height_ ? ClientPixels(*height_, kDesignFrameHeight) : window_.height());
   // The program sizes the window in every layout; the user does not.
   window_.setFixedSize(client);
-  PlaceTop(true);
+  // A Top just set may come back on the screen with this size; otherwise the window stays
+  // where it is, and a window that grew off the screen stays where it moved up to.
+  const std::optional<int> from = pending_top_ ? pending_top_ : known_top_;
+  pending_top_.reset();
+  if (from) Place(*from);
 }
 
 void OuterGeometry::FrameMayHaveChanged() {
-  if (frame_() != placed_with_) PlaceTop(true);
+  if (!known_top_) return;
+  if (frame_() == placed_with_) {
+    // The same frame elsewhere: the person dragged the window, or the desktop moved it.
+    const int now = window_.frameGeometry().top();
+    if (now != *known_top_) {
+      known_top_ = now;
+      pending_top_.reset();
+    }
+    return;
+  }
+  Place(*known_top_);
 }
 
 int OuterGeometry::Top() const {

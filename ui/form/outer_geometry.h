@@ -27,9 +27,13 @@ inline constexpr int kDesignFrameHeight = 420;
 // the pixel size they gave, so that adding and removing 430 twips returns to the same value;
 // where the platform gave another size, that size plus the design's frame.
 //
-// The window stays on its screen: where a Top and Height would put the frame's bottom edge
-// below the screen's available area, the window moves up just enough, and Top reads where it
-// then is.
+// Only Top places the window. A change of size or of the platform's frame keeps the window where
+// it is now, wherever the person or the desktop moved it; only a Top just set and not yet
+// followed by a size is taken from what was set, so that a layout's Top and Height together
+// decide where the window goes.
+//
+// The window stays on its screen: where its frame's bottom edge would end below the screen's
+// available area, the window moves up just enough, and Top reads where it then is.
 class OuterGeometry {
  public:
   // The platform's frame around the window's client area as it reports it now (nothing under
@@ -46,17 +50,24 @@ class OuterGeometry {
   [[nodiscard]] int Width() const;
   [[nodiscard]] int Height() const;
 
-  // Called when the window moves, resizes or is framed: a frame that became known or grew may
-  // now reach below the screen.
+  // Called when the window moves, resizes or is framed: a move under an unchanged frame is
+  // someone else's and is kept; a frame that became known or grew may now reach below the
+  // screen.
   void FrameMayHaveChanged();
 
  private:
   void ApplySize();
-  void PlaceTop(bool keep_moved);
+  // Places the frame's top edge at top_pixels, or as near as the screen allows.
+  void Place(int top_pixels);
 
   QWidget& window_;
   FrameReader frame_;
+  // The Top last set, in twips: Top reads it back while the window is still there.
   std::optional<int> top_;
+  // A Top set whose place the next size is still to decide, in pixels.
+  std::optional<int> pending_top_;
+  // Where the frame's top edge is, in pixels, as last placed or seen under the frame it had.
+  std::optional<int> known_top_;
   std::optional<int> width_;
   std::optional<int> height_;
   QMargins placed_with_;

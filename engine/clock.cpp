@@ -89,7 +89,8 @@ ClockReading SystemClock::Now() {
     after = Real();
     if (after - before <= kPairedWithin || attempt == kAttempts) break;
   }
-  return {TimeOfDay(wall.seconds), wall.into_second, before + (after - before) / 2};
+  return {TimeOfDay(wall.seconds), wall.into_second, before + (after - before) / 2,
+          std::chrono::seconds(wall.seconds) + wall.into_second};
 }
 
 }  // namespace mirt2

@@ -17,6 +17,9 @@ struct ClockReading {
   // How far the wall clock is into that second, [0, 1 s).
   std::chrono::nanoseconds into_second{0};
   std::chrono::nanoseconds real{0};
+  // The wall clock as a moment, since 1970-01-01 00:00 UTC: what the wall clock says has passed
+  // between two readings when no real-time clock spans both, across a restart of the computer.
+  std::chrono::nanoseconds wall{0};
 };
 
 class Clock {

@@ -47,12 +47,7 @@ ChangedTexts StopwatchBank::StartOne(int i) {
   ChangedTexts changed;
   // The start time of day belongs to the run as a whole: only a start made
   // while nothing runs begins a new one.
-  if (!AnyRunning()) {
-    if (Assign(str_jikan_text_, regional_.Format(clock_.Now().time_of_day))) {
-      changed.MarkStrJikan();
-    }
-    start_time_set_ = true;
-  }
+  if (!AnyRunning()) changed = SetStartOfDay(clock_.Now().time_of_day);
   swith_t_[slot] = true;
   swith_j_[slot] = true;
   return changed;
@@ -66,16 +61,20 @@ ChangedTexts StopwatchBank::StopOne(int i) {
 }
 
 ChangedTexts StopwatchBank::StartAll() {
-  ChangedTexts changed;
-  if (Assign(str_jikan_text_, regional_.Format(clock_.Now().time_of_day))) {
-    changed.MarkStrJikan();
-  }
-  start_time_set_ = true;
+  ChangedTexts changed = SetStartOfDay(clock_.Now().time_of_day);
   for (int i = 1; i <= kStopwatchCount; ++i) {
     if (Assign(jikan_text_[Slot(i)], kZeroText)) changed.MarkJikan(i);
   }
   swith_t_.fill(true);
   swith_j_.fill(true);
+  return changed;
+}
+
+ChangedTexts StopwatchBank::SetStartOfDay(int seconds) {
+  ChangedTexts changed;
+  if (Assign(str_jikan_text_, regional_.Format(seconds))) changed.MarkStrJikan();
+  start_time_set_ = true;
+  start_of_day_ = seconds;
   return changed;
 }
 
@@ -140,6 +139,7 @@ ChangedTexts StopwatchBank::Tick() {
   FormattedTime text;
   const ClockReading reading = clock_.Now();
   tick_into_second_ = reading.into_second;
+  last_tick_real_ = reading.real;
   regional_.FormatTo(reading.time_of_day, text);
   if (Assign(ima_jikan_text_, text.View())) changed.MarkImaJikan();
 
@@ -176,6 +176,49 @@ ChangedTexts StopwatchBank::Tick() {
     }
     if (Assign(jikan_text_[s], text.View())) changed.MarkJikan(i);
     swith_j_[s] = false;
+  }
+  return changed;
+}
+
+BankSnapshot StopwatchBank::Snapshot() const {
+  BankSnapshot snapshot;
+  if (start_time_set_) snapshot.start_of_day = start_of_day_;
+  for (std::size_t s = 0; s < kStopwatchCount; ++s) {
+    StopwatchSnapshot& one = snapshot.stopwatches[s];
+    if (swith_t_[s]) {
+      one.kind = StopwatchSnapshot::Kind::kRunning;
+      one.start = swith_j_[s] ? last_tick_real_ : str_time_[s];
+    } else if (jikan_text_[s] != kZeroText) {
+      one.kind = StopwatchSnapshot::Kind::kStopped;
+      one.seconds = shown_seconds_[s];
+    }
+  }
+  return snapshot;
+}
+
+ChangedTexts StopwatchBank::Restore(const BankSnapshot& saved, nanoseconds shift) {
+  ChangedTexts changed;
+  if (saved.start_of_day) {
+    changed = SetStartOfDay(*saved.start_of_day);
+  } else {
+    if (Assign(str_jikan_text_, kZeroText)) changed.MarkStrJikan();
+    start_time_set_ = false;
+  }
+  FormattedTime text;
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    const std::size_t s = Slot(i);
+    const StopwatchSnapshot& one = saved.stopwatches[s];
+    swith_t_[s] = one.kind == StopwatchSnapshot::Kind::kRunning;
+    swith_j_[s] = false;
+    str_time_[s] = one.start + shift;
+    shown_seconds_[s] = one.kind == StopwatchSnapshot::Kind::kStopped ? one.seconds : 0;
+    if (one.kind == StopwatchSnapshot::Kind::kRunning) continue;
+    std::string_view shown = kZeroText;
+    if (one.kind == StopwatchSnapshot::Kind::kStopped) {
+      elapsed_.FormatTo(static_cast<int>(one.seconds % kSecondsPerDay), text);
+      shown = text.View();
+    }
+    if (Assign(jikan_text_[s], shown)) changed.MarkJikan(i);
   }
   return changed;
 }

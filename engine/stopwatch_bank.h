@@ -16,6 +16,25 @@ inline constexpr int kStopwatchCount = 10;
 // The initial text of the twelve time labels, and what start-all and reset write.
 inline constexpr std::string_view kZeroText = "00:00:00";
 
+// One stopwatch as it stands, as a plain value that can travel to another run of the program.
+struct StopwatchSnapshot {
+  enum class Kind : char { kZero, kStopped, kRunning };
+  Kind kind = Kind::kZero;
+  // Stopped: the whole seconds it shows, whole days included.
+  long long seconds = 0;
+  // Running: when it started, on the real-time clock.
+  std::chrono::nanoseconds start{0};
+  friend bool operator==(const StopwatchSnapshot&, const StopwatchSnapshot&) = default;
+};
+
+// The ten stopwatches and the start time of day, as they stand.
+struct BankSnapshot {
+  // The start time of day in seconds since midnight; none while it reads the zero text.
+  std::optional<int> start_of_day;
+  std::array<StopwatchSnapshot, kStopwatchCount> stopwatches{};
+  friend bool operator==(const BankSnapshot&, const BankSnapshot&) = default;
+};
+
 // The ten stopwatches of the window: their flags, start times and the texts
 // that the time labels show. Commands only set flags and texts; the tick is the
 // only place where the clock is turned into elapsed times. An elapsed time is
@@ -38,6 +57,14 @@ class StopwatchBank {
   ChangedTexts ClearSwitches();
   ChangedTexts Tick();
 
+  // The bank as it stands. A stopwatch armed but not yet ticked counts as started at the last
+  // tick.
+  [[nodiscard]] BankSnapshot Snapshot() const;
+  // Puts the bank as a snapshot left it. shift: how far this run's real-time clock lies from
+  // the one the snapshot's starts were read on. A running stopwatch shows its time from the next
+  // tick on.
+  ChangedTexts Restore(const BankSnapshot& saved, std::chrono::nanoseconds shift);
+
   [[nodiscard]] bool SwithT(int i) const { return swith_t_[Slot(i)]; }
   [[nodiscard]] bool SwithJ(int i) const { return swith_j_[Slot(i)]; }
   // The start as the tick took it: the moment on the real-time clock, moved
@@ -56,6 +83,7 @@ class StopwatchBank {
   static std::size_t Slot(int i);
   static bool Assign(std::string& target, std::string_view value);
   ChangedTexts Halt(bool reset);
+  ChangedTexts SetStartOfDay(int seconds);
   std::chrono::nanoseconds SecondBegan(const ClockReading& reading);
 
   Clock& clock_;
@@ -72,12 +100,14 @@ class StopwatchBank {
   // wall clock is set.
   std::optional<std::chrono::nanoseconds> second_grid_;
   std::chrono::nanoseconds tick_into_second_{0};
+  std::chrono::nanoseconds last_tick_real_{0};
 
   // Whether a start has set the start time of day since start-up or the last
   // reset. Until one has, every tick holds the elapsed texts at the zero text.
   // Kept apart from the text, which reads "00:00:00" too after a start at
   // midnight under a two-digit hour.
   bool start_time_set_ = false;
+  int start_of_day_ = 0;
   std::string str_jikan_text_;
   std::string ima_jikan_text_;
   std::array<std::string, kStopwatchCount> jikan_text_;

@@ -54,8 +54,10 @@ class ScriptedClock final : public Clock {
     if (fail_) throw std::runtime_error("clock unavailable");
     const auto second = std::chrono::floor<std::chrono::seconds>(wall_);
     const long long of_day = (second.count() % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
-    return {static_cast<int>(of_day), wall_ - second, real_};
+    return {static_cast<int>(of_day), wall_ - second, real_, kMidnight + wall_};
   }
+  // 2026-12-07 00:00 UTC: the midnight the wall clock counts from.
+  static constexpr std::chrono::nanoseconds kMidnight = std::chrono::seconds(1'796'601'600);
   bool fail_ = false;
 
  private:

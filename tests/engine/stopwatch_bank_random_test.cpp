@@ -11,6 +11,8 @@
 //   seconds begun since, as the program has always shown;
 // - unchanged from one tick to the next in the same wall-clock second;
 // and the tick reads the clocks once, so that stopwatches it starts agree.
+// Now and then the program comes back on the same boot, its bank taken through
+// its text form into a new one, and all of that holds on.
 //
 // One walker, two paces: a short walk busy with commands and clock changes, in
 // both clock formats, and a week of ticks a second apart with commands minutes
@@ -20,12 +22,14 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "session_state.h"
 #include "stopwatch_bank.h"
 
 namespace mirt2 {
@@ -89,6 +93,7 @@ struct Pace {
   int all_command;  // start, stop or reset all, or the load handler's clear
   int clock_set;    // the wall clock set, or the computer asleep
   int min_midnights;
+  int comeback;  // the program comes back on the same boot
 };
 
 void PrintTo(const Pace& pace, std::ostream* out) {
@@ -103,7 +108,8 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
   constexpr unsigned kSeed = 20261207;
   std::mt19937 rng(kSeed);
   WalkedClock clock;
-  StopwatchBank bank(clock, *TimePattern::Compile(pace.pattern));
+  const TimePattern pattern = *TimePattern::Compile(pace.pattern);
+  auto bank = std::make_unique<StopwatchBank>(clock, pattern);
   auto pick = [&rng](long long low, long long high) {
     return std::uniform_int_distribution<long long>(low, high)(rng);
   };
@@ -114,6 +120,7 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
   bool start_time_set = false;
   int midnights = 0;
   int clock_sets = 0;
+  int comebacks = 0;
   long long longest_run = 0;
   long long last_tick_second = clock.WallSecond();
   bool set_since_last_tick = false;
@@ -126,7 +133,7 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
     bool any_running = false;
     for (const Stopwatch& r : runs) any_running = any_running || r.state != State::kStopped;
     const long long second = clock.WallSecond();
-    bank.StartOne(i);
+    bank->StartOne(i);
     if (!any_running) {
       str_jikan = Format(second - Floored(second, kDay) * kDay, twelve_hour);
       start_time_set = true;
@@ -184,7 +191,7 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
       if (one_in(2)) {
         start_one(i);
       } else {
-        bank.StopOne(i);
+        bank->StopOne(i);
         runs[static_cast<std::size_t>(i - 1)].state = State::kStopped;
       }
     }
@@ -192,7 +199,7 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
       const long long which = pick(0, 3);
       if (which == 0) {
         const long long second = clock.WallSecond();
-        bank.StartAll();
+        bank->StartAll();
         str_jikan = Format(second - Floored(second, kDay) * kDay, twelve_hour);
         start_time_set = true;
         for (Stopwatch& r : runs) {
@@ -200,10 +207,10 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
           r.text = "00:00:00";
         }
       } else if (which == 1) {
-        bank.StopAll();
+        bank->StopAll();
         for (Stopwatch& r : runs) r.state = State::kStopped;
       } else if (which == 2) {
-        bank.ResetAll();
+        bank->ResetAll();
         str_jikan = "00:00:00";
         start_time_set = false;
         for (Stopwatch& r : runs) {
@@ -211,13 +218,13 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
           r.text = "00:00:00";
         }
       } else {
-        bank.ClearSwitches();
+        bank->ClearSwitches();
         for (Stopwatch& r : runs) r.state = State::kStopped;
       }
     }
 
     clock.reads_ = 0;
-    bank.Tick();
+    bank->Tick();
     if (clock.reads_ != 1)
       fail("the tick read the clocks " + std::to_string(clock.reads_) + " times");
     const long long second = clock.WallSecond();
@@ -232,7 +239,7 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
     for (std::size_t s = 0; s < kStopwatchCount && failure.empty(); ++s) {
       Stopwatch& r = runs[s];
       const int i = static_cast<int>(s) + 1;
-      const std::string& shown_text = bank.JikanText(i);
+      const std::string& shown_text = bank->JikanText(i);
       std::ostringstream where;
       where << "stopwatch " << i << " shows \"" << shown_text << "\"";
       if (r.state == State::kStopped) {
@@ -274,21 +281,37 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
       r.shown = total;
       r.text = shown_text;
     }
-    if (bank.StrJikanText() != str_jikan) fail("start time \"" + bank.StrJikanText() + "\"");
+    if (bank->StrJikanText() != str_jikan) fail("start time \"" + bank->StrJikanText() + "\"");
     const long long of_day = second - Floored(second, kDay) * kDay;
-    if (bank.ImaJikanText() != Format(of_day, twelve_hour)) {
-      fail("current time \"" + bank.ImaJikanText() + "\"");
+    if (bank->ImaJikanText() != Format(of_day, twelve_hour)) {
+      fail("current time \"" + bank->ImaJikanText() + "\"");
     }
     for (int i = 1; i <= kStopwatchCount; ++i) {
       const State st = runs[static_cast<std::size_t>(i - 1)].state;
-      if (bank.SwithT(i) != (st != State::kStopped) || bank.SwithJ(i)) {
+      if (bank->SwithT(i) != (st != State::kStopped) || bank->SwithJ(i)) {
         fail("flags of stopwatch " + std::to_string(i));
       }
+    }
+    if (one_in(pace.comeback)) {
+      ++comebacks;
+      SessionState saved;
+      saved.bank = bank->Snapshot();
+      saved.moment.real = clock.real_;
+      const DecodedState decoded = DecodeSessionState(EncodeSessionState(saved));
+      if (!decoded.state) fail("a comeback refused: " + decoded.problem);
+      bank = std::make_unique<StopwatchBank>(clock, pattern);
+      // As the window does, it shows the times at once.
+      bank->Restore(decoded.state->bank, nanoseconds(0));
+      bank->Tick();
+      // A new run starts counting afresh from the starts it was given.
+      for (Stopwatch& r : runs) r.shown = 0;
+      set_since_last_tick = true;
     }
   }
   ASSERT_TRUE(failure.empty()) << "seed " << kSeed << ", tick " << tick - 1 << ": " << failure;
   EXPECT_GE(midnights, pace.min_midnights) << "the walk should cross midnights";
   EXPECT_GT(clock_sets, 20) << "the walk should set the clock";
+  EXPECT_GT(comebacks, 20) << "the program should come back";
   if (pace.ticks > 20 * kDay) {
     EXPECT_GT(longest_run, kDay) << "some run should outlast a day";
   }
@@ -296,9 +319,10 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
 
 INSTANTIATE_TEST_SUITE_P(
     Paces, RandomBankTest,
-    ::testing::Values(Pace{"TwentyFourHour", "H:mm:ss", 100'000, 400, 2, 25, 40, 20},
-                      Pace{"TwelveHour", "h:mm:ss tt", 100'000, 400, 2, 25, 40, 20},
-                      Pace{"AWeekOfTicks", "H:mm:ss", 7 * kDay, 1'000, 300, 150'000, 6'000, 7}),
+    ::testing::Values(Pace{"TwentyFourHour", "H:mm:ss", 100'000, 400, 2, 25, 40, 20, 500},
+                      Pace{"TwelveHour", "h:mm:ss tt", 100'000, 400, 2, 25, 40, 20, 500},
+                      Pace{"AWeekOfTicks", "H:mm:ss", 7 * kDay, 1'000, 300, 150'000, 6'000, 7,
+                           20'000}),
     [](const ::testing::TestParamInfo<Pace>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -16,7 +16,7 @@ namespace {
 
 // Quoted in the manual page: change both together.
 constexpr std::string_view kUsage =
-    "Usage: mirt2 [--help | --version]\n"
+    "Usage: mirt2 [--help | --version | --restore STATE]\n"
     "\n"
     "One small window of one, five or ten stopwatches, with a Japanese user\n"
     "interface. mirt2 has no options of its own; Qt's, such as -platform NAME,\n"
@@ -24,6 +24,10 @@ constexpr std::string_view kUsage =
     "\n"
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n"
+    "  --restore STATE\n"
+    "             come back as an earlier run left the window: how Windows and\n"
+    "             the X session manager start mirt2 again after a restart or a\n"
+    "             sign-out; a STATE that does not fit gets the normal start\n"
     "\n"
     "It needs a graphical session: DISPLAY (X11) or WAYLAND_DISPLAY (Wayland).\n";
 
@@ -113,6 +117,13 @@ std::optional<int> SettleCommandLine(int argc, const char* const* argv) {
   if (!platform_given) PreferXWayland(display_given);
   LeaveTitleBarsToTheCompositor();
 #endif
+  return std::nullopt;
+}
+
+std::optional<std::string_view> RestoreArgument(int argc, const char* const* argv) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::string_view(argv[i]) == "--restore") return argv[i + 1];
+  }
   return std::nullopt;
 }
 

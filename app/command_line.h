@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 namespace mirt2 {
 
@@ -14,5 +15,9 @@ namespace mirt2 {
 // Returns the exit status when the program is to end here, nullopt when it is
 // to go on and open its window.
 std::optional<int> SettleCommandLine(int argc, const char* const* argv);
+
+// The text after --restore: a state that an earlier run left with the system, to come back as it
+// was. Nullopt where there is none.
+std::optional<std::string_view> RestoreArgument(int argc, const char* const* argv);
 
 }  // namespace mirt2

@@ -6,13 +6,32 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cstdio>
+#include <string>
+
 #include "command_line.h"
 #include "frm_mirt2.h"
 #include "platform_failure.h"
 #include "regional_time_format.h"
+#include "session_state.h"
+
+namespace {
+
+// A state that does not fit, whoever wrote it, gets the normal start and one line on stderr.
+bool Restore(mirt2::frmMirt2& window, std::string_view text) {
+  mirt2::DecodedState decoded = mirt2::DecodeSessionState(text);
+  std::string problem = std::move(decoded.problem);
+  if (decoded.state && window.Restore(*decoded.state, problem)) return true;
+  std::fprintf(stderr, "mirt2: the state to restore does not fit (%s); starting afresh\n",
+               problem.c_str());
+  return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (const std::optional<int> status = mirt2::SettleCommandLine(argc, argv)) return *status;
+  const std::optional<std::string_view> restore = mirt2::RestoreArgument(argc, argv);
   // The application name becomes the class of the window's WM_CLASS on X11, which docks match
   // against the desktop entry's StartupWMClass; the desktop file name is the entry itself
   // (Wayland's app id). Both must stay in step with app/mirt2.desktop.
@@ -49,11 +68,15 @@ int main(int argc, char** argv) {
   mirt2::QtColourPicker picker;
   mirt2::SystemClipboard clipboard;
   mirt2::NativeWindowStacking stacking;
-  mirt2::frmMirt2 window({clock, picker, clipboard, stacking}, mirt2::RegionalTimePattern());
+  mirt2::SystemSessionKeeper session;
+  mirt2::frmMirt2 window({clock, picker, clipboard, stacking, session},
+                         mirt2::RegionalTimePattern());
   window.Form_Load();
   // The load handler sets only Top, Width and Height; the window starts centred
-  // across the screen.
-  if (const QScreen* screen = QApplication::primaryScreen()) {
+  // across the screen, unless it comes back where it was.
+  const QScreen* screen = QApplication::primaryScreen();
+  if (restore && Restore(window, *restore)) screen = nullptr;
+  if (screen != nullptr) {
     window.move(screen->availableGeometry().center().x() - window.frameGeometry().width() / 2,
                 window.y());
   }

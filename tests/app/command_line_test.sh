@@ -19,7 +19,7 @@ run() {
 }
 
 run "$binary" --help
-[[ $status == 0 && ${out%%$'\n'*} == 'Usage: mirt2 [--help | --version]' && -z $err ]] ||
+[[ $status == 0 && ${out%%$'\n'*} == 'Usage: mirt2 [--help | --version | --restore STATE]' && -z $err ]] ||
   fail "--help: status $status, printed: $out $err"
 run "$binary" -style fusion --version --help
 [[ $status == 0 && $out == "mirt2 $version" ]] || fail "--version: status $status, printed: $out"

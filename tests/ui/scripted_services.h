@@ -55,4 +55,16 @@ class RecordingStacking final : public WindowStacking {
   bool refuse_ = false;
 };
 
+// Takes the window's state at every change, as Windows' registration does, and records the
+// closing.
+class RecordingSessionKeeper final : public SessionKeeper {
+ public:
+  void Follow(StateText text) override { text_ = std::move(text); }
+  void Changed() override { kept_.push_back(text_()); }
+  void Closing() override { ++closings_; }
+  StateText text_;
+  std::vector<std::string> kept_;
+  int closings_ = 0;
+};
+
 }  // namespace mirt2::testing

@@ -60,7 +60,8 @@ inline std::set<std::string> MembersOf(Group group) {
 // and a timer that the test ticks by hand.
 class WindowTest : public ::testing::Test {
  protected:
-  WindowTest() : window_({clock_, picker_, clipboard_, stacking_}, TimePattern::Default()) {
+  WindowTest()
+      : window_({clock_, picker_, clipboard_, stacking_, session_}, TimePattern::Default()) {
     window_.Timer1().stop();
     window_.Form_Load();
   }
@@ -90,6 +91,7 @@ class WindowTest : public ::testing::Test {
   ScriptedPicker picker_;
   RecordingClipboard clipboard_;
   RecordingStacking stacking_;
+  RecordingSessionKeeper session_;
   frmMirt2 window_;
 };
 

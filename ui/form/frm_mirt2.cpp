@@ -1,16 +1,21 @@
 #include "frm_mirt2.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "boot_identity.h"
 #include "caption_label.h"
 #include "copy_text.h"
 #include "face_button.h"
@@ -36,7 +41,8 @@ frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, 
       services_(services),
       bank_(services.clock, regional),
       geometry_(*this),
-      cmn_dialog1_(services.picker) {
+      cmn_dialog1_(services.picker),
+      boot_(BootIdentity()) {
   // Before any control exists: Qt keeps the first interface it makes for a control.
   InstallAccessibles(staticMetaObject);
   BuildControls(*this, *this);
@@ -65,12 +71,13 @@ frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, 
   // The first tick comes as soon as the event loop runs, so that the window
   // shows the current time from the start rather than up to a second later.
   timer1_.start(0);
+  services_.session.Follow([this] { return StateText(); });
 }
 
 frmMirt2::~frmMirt2() = default;
 
 template <class Body>
-bool frmMirt2::Run(const char* handler, Body&& body, bool report) {
+bool frmMirt2::Attempt(const char* handler, Body&& body, bool report) {
   try {
     body();
     return true;
@@ -82,6 +89,13 @@ bool frmMirt2::Run(const char* handler, Body&& body, bool report) {
     if (report) failures_.Report(handler, "unknown error");
   }
   return false;
+}
+
+template <class Body>
+bool frmMirt2::Run(const char* handler, Body&& body, bool report) {
+  const bool done = Attempt(handler, std::forward<Body>(body), report);
+  KeepState();
+  return done;
 }
 
 void frmMirt2::Form_Load() {
@@ -118,7 +132,7 @@ void frmMirt2::Timer1_Timer() {
   // A tick a second: a failure that lasts is reported once, until a tick
   // succeeds again.
   const auto tick = [this] { ShowTexts(bank_.Tick()); };
-  tick_failing_ = !Run("Timer1_Timer", tick, !tick_failing_);
+  tick_failing_ = !Attempt("Timer1_Timer", tick, !tick_failing_);
   if (!timer1_.isActive()) return;
   std::chrono::milliseconds wait = kUnaimed;
   if (!tick_failing_) {
@@ -234,35 +248,41 @@ void frmMirt2::cmdCopy_Click() {
     const std::string report = BuildCopyText(texts, count, numbered);
     services_.clipboard.Clear();
     services_.clipboard.SetText(report);
-    // The tool tip names the next click's style: it switches with the style,
-    // last, so that a failed copy leaves both as they were.
-    cmdCopy->setToolTip(QString::fromUtf8(numbered ? kCopyUnnumberedTip : kCopyNumberedTip));
-    swith_bang_ = !swith_bang_;
+    // The style switches last, so that a failed copy leaves it as it was.
+    SetCopyStyle(!numbered);
   });
+}
+
+// The tool tip names the next click's style.
+void frmMirt2::SetCopyStyle(bool numbered_next) {
+  cmdCopy->setToolTip(QString::fromUtf8(numbered_next ? kCopyNumberedTip : kCopyUnnumberedTip));
+  swith_bang_ = numbered_next;
 }
 
 // The colour handlers trap every error, the picker's cancel among them, and end silently:
 // whatever happened, the window carries on as it was.
-void frmMirt2::PickColour(const char* handler, Colour& variable, void (frmMirt2::*apply)()) {
-  const auto pick = [this, &variable, apply] {
-    const std::optional<Colour> chosen = cmn_dialog1_.ShowColor(this);
-    if (!chosen) return;
-    variable = *chosen;
+void frmMirt2::PickColour(const char* handler, Colour& variable, bool& chosen,
+                          void (frmMirt2::*apply)()) {
+  const auto pick = [this, &variable, &chosen, apply] {
+    const std::optional<Colour> colour = cmn_dialog1_.ShowColor(this);
+    if (!colour) return;
+    variable = *colour;
+    chosen = true;
     (this->*apply)();
   };
   Run(handler, pick, /*report=*/false);
 }
 
 void frmMirt2::cmdMoji_Click() {
-  PickColour("cmdMoji_Click", moji_colr_, &frmMirt2::ApplyMojiColr);
+  PickColour("cmdMoji_Click", moji_colr_, moji_chosen_, &frmMirt2::ApplyMojiColr);
 }
 
 void frmMirt2::cmdButn_Click() {
-  PickColour("cmdButn_Click", button_colr_, &frmMirt2::ApplyButtonColr);
+  PickColour("cmdButn_Click", button_colr_, button_chosen_, &frmMirt2::ApplyButtonColr);
 }
 
 void frmMirt2::cmdHaikei_Click() {
-  PickColour("cmdHaikei_Click", bak_colr_, &frmMirt2::ApplyBakColr);
+  PickColour("cmdHaikei_Click", bak_colr_, bak_chosen_, &frmMirt2::ApplyBakColr);
 }
 
 // Each recolours its group in the design's order, the single controls first, then the control
@@ -334,6 +354,9 @@ bool frmMirt2::event(QEvent* event) {
       geometry_.FrameMayHaveChanged();
       break;
     case QEvent::Move:
+      geometry_.FrameMayHaveChanged();
+      KeepState();
+      break;
     case QEvent::Resize:
     case QEvent::Show:
       geometry_.FrameMayHaveChanged();
@@ -363,6 +386,122 @@ bool frmMirt2::focusNextPrevChild(bool next) {
 void frmMirt2::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   showing_.Update(all);
+}
+
+void frmMirt2::closeEvent(QCloseEvent* event) {
+  services_.session.Closing();
+  QWidget::closeEvent(event);
+}
+
+WindowSnapshot frmMirt2::TakeWindowSnapshot() const {
+  WindowSnapshot saved;
+  saved.mode = DisplayMode();
+  saved.options = chk1->checkState() == Qt::Checked;
+  const DisplayModeLayout& mode = saved.mode == 10 ? kMode10 : saved.mode == 5 ? kMode5 : kMode1;
+  saved.height = geometry_.Height();
+  // A height the platform would not give, or a grayed box's, comes back as the layout's own.
+  if (!ToggledSinceChosen(mode, saved.options, saved.height)) {
+    saved.height = saved.options ? mode.height_options_shown : mode.height_options_hidden;
+  }
+  const QPoint place = frameGeometry().topLeft();
+  saved.left = place.x();
+  saved.top = place.y();
+  if (moji_chosen_) saved.text_colour = moji_colr_;
+  if (button_chosen_) saved.button_colour = button_colr_;
+  if (bak_chosen_) saved.back_colour = bak_colr_;
+  saved.picker_colour = cmn_dialog1_.Color();
+  saved.front = swith_mae_;
+  saved.numbered_next = swith_bang_;
+  return saved;
+}
+
+std::string frmMirt2::StateText() {
+  const ClockReading now = services_.clock.Now();
+  return EncodeSessionState(
+      {SavedMoment{boot_, now.real, now.wall}, bank_.Snapshot(), TakeWindowSnapshot()});
+}
+
+// Only a change reaches the session keeper: on Windows each one is a registration.
+void frmMirt2::KeepState() {
+  if (restoring_) return;
+  Attempt(
+      "KeepState",
+      [this] {
+        BankSnapshot bank = bank_.Snapshot();
+        WindowSnapshot window = TakeWindowSnapshot();
+        if (kept_bank_ == bank && kept_window_ == window) return;
+        services_.session.Changed();
+        kept_bank_ = std::move(bank);
+        kept_window_ = window;
+      },
+      /*report=*/false);
+}
+
+bool frmMirt2::Restore(const SessionState& state, std::string& problem) {
+  const WindowSnapshot& saved = state.window;
+  const DisplayModeLayout& mode = saved.mode == 10 ? kMode10 : saved.mode == 5 ? kMode5 : kMode1;
+  const std::optional<bool> toggled = ToggledSinceChosen(mode, saved.options, saved.height);
+  if (!toggled) {
+    problem = "height: not one of the layout's";
+    return false;
+  }
+  const std::optional<std::chrono::nanoseconds> shift =
+      ClockShift(state.moment, services_.clock.Now(), boot_);
+  if (!shift) {
+    problem = "real: later than now";
+    return false;
+  }
+  restoring_ = true;
+  const bool restored = Attempt("Restore", [&] {
+    ChangedTexts changed = bank_.Restore(state.bank, *shift);
+    changed |= bank_.Tick();
+    ShowTexts(changed);
+    // The layout as the person made it: chosen with the options box as it then was, then the
+    // box ticked or cleared where it was since.
+    chk1->setCheckState(saved.options != *toggled ? Qt::Checked : Qt::Unchecked);
+    QRadioButton* option = saved.mode == 10 ? opt10 : saved.mode == 5 ? opt5 : opt1;
+    option->setChecked(true);
+    (this->*(saved.mode == 10  ? &frmMirt2::opt10_Click
+             : saved.mode == 5 ? &frmMirt2::opt5_Click
+                               : &frmMirt2::opt1_Click))();
+    if (*toggled) {
+      chk1->setCheckState(saved.options ? Qt::Checked : Qt::Unchecked);
+      chk1_Click();
+    }
+    const auto colour = [this](const std::optional<Colour>& chosen, Colour& variable, bool& set,
+                               void (frmMirt2::*apply)()) {
+      if (!chosen) return;
+      variable = *chosen;
+      set = true;
+      (this->*apply)();
+    };
+    colour(saved.text_colour, moji_colr_, moji_chosen_, &frmMirt2::ApplyMojiColr);
+    colour(saved.button_colour, button_colr_, button_chosen_, &frmMirt2::ApplyButtonColr);
+    colour(saved.back_colour, bak_colr_, bak_chosen_, &frmMirt2::ApplyBakColr);
+    cmn_dialog1_.SetColor(saved.picker_colour);
+    SetCopyStyle(saved.numbered_next);
+    PlaceAt(saved.left, saved.top);
+    if (saved.front) cmdMae_Click();
+  });
+  restoring_ = false;
+  KeepState();
+  return restored;
+}
+
+// Where the window was, on the screen under its middle, or the main screen where none is there
+// now; whole on that screen's work area.
+void frmMirt2::PlaceAt(int left, int top) {
+  const QSize outer = frameGeometry().size();
+  const QScreen* screen =
+      QGuiApplication::screenAt(QPoint(left + outer.width() / 2, top + outer.height() / 2));
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    const QRect area = screen->availableGeometry();
+    left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - outer.width()));
+    top = std::clamp(top, area.top(), std::max(area.top(), area.bottom() + 1 - outer.height()));
+  }
+  move(left, y());
+  geometry_.SetTop(PixelsToTwips(top));
 }
 
 }  // namespace mirt2

@@ -9,6 +9,7 @@
 #include "failure_notice.h"
 #include "layout_table.h"
 #include "outer_geometry.h"
+#include "session_state.h"
 #include "stopwatch_bank.h"
 #include "window_services.h"
 
@@ -42,6 +43,7 @@ class CommonDialog {
     return chosen;
   }
   [[nodiscard]] Colour Color() const { return color_; }
+  void SetColor(Colour colour) { color_ = colour; }
 
  private:
   ColourPicker& picker_;
@@ -63,6 +65,13 @@ class frmMirt2 final : public QWidget, private FormControls {
   // The load handler: start-up geometry and cleared stopwatches. Runs once,
   // before the window is shown.
   void Form_Load();
+
+  // After the load handler, before the window is shown: brings the window back as a state saved
+  // in an earlier run left it, through the handlers that made it so. A state that cannot be
+  // brought back whole changes nothing: false, and problem says why.
+  bool Restore(const SessionState& state, std::string& problem);
+  // The state as it now is, as `--restore` takes it.
+  [[nodiscard]] std::string StateText();
 
   void Timer1_Timer();
   void cmdStr_Click(int index);
@@ -102,6 +111,7 @@ class frmMirt2 final : public QWidget, private FormControls {
   void keyPressEvent(QKeyEvent* event) override;
   bool focusNextPrevChild(bool next) override;
   void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void ShowTexts(ChangedTexts changed);
@@ -110,9 +120,17 @@ class frmMirt2 final : public QWidget, private FormControls {
   void ApplyMojiColr();
   void ApplyButtonColr();
   void ApplyBakColr();
-  void PickColour(const char* handler, Colour& variable, void (frmMirt2::*apply)());
+  void PickColour(const char* handler, Colour& variable, bool& chosen, void (frmMirt2::*apply)());
+  void SetCopyStyle(bool numbered_next);
+  void PlaceAt(int left, int top);
+  [[nodiscard]] WindowSnapshot TakeWindowSnapshot() const;
+  // Tells the session keeper when what a person has set changed.
+  void KeepState();
   // The failure policy: runs a handler's body; false when it failed. report: whether a failure
   // is shown and logged.
+  template <class Body>
+  bool Attempt(const char* handler, Body&& body, bool report = true);
+  // A handler: its body under the failure policy, then the state kept.
   template <class Body>
   bool Run(const char* handler, Body&& body, bool report = true);
 
@@ -124,11 +142,19 @@ class frmMirt2 final : public QWidget, private FormControls {
   ShowingAnnouncer showing_;
   FailureNotice failures_{*this};
   bool tick_failing_ = false;
+  std::string boot_;
+  bool restoring_ = false;
+  std::optional<BankSnapshot> kept_bank_;
+  WindowSnapshot kept_window_;
   bool swith_mae_ = false;
   bool swith_bang_ = false;
   Colour moji_colr_ = 0;
   Colour button_colr_ = 0;
   Colour bak_colr_ = 0;
+  // Whether a colour was chosen: until then the design's colours show.
+  bool moji_chosen_ = false;
+  bool button_chosen_ = false;
+  bool bak_chosen_ = false;
 };
 
 }  // namespace mirt2

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace mirt2 {
 
 // The window's layouts in twips. The window's Top and Height are those of its outer frame, on
@@ -32,5 +34,22 @@ inline constexpr int kPanelPitch = 507;
 inline constexpr int kOptionsPanelAboveBottom = 920;
 // The check box grows or shrinks the window by this much from its current Height.
 inline constexpr int kOptionsToggle = 430;
+
+}  // namespace mirt2
+
+namespace mirt2 {
+
+// Whether a window Height in a layout came from ticking or clearing the options box after the
+// layout was chosen (true), from choosing it (false), or from neither (nullopt): choosing a
+// layout sets its own height, and the box adds or takes 430 from whatever it finds.
+constexpr std::optional<bool> ToggledSinceChosen(const DisplayModeLayout& mode, bool options,
+                                                 int height) {
+  if (height == (options ? mode.height_options_shown : mode.height_options_hidden)) return false;
+  if (height == (options ? mode.height_options_hidden + kOptionsToggle
+                         : mode.height_options_shown - kOptionsToggle)) {
+    return true;
+  }
+  return std::nullopt;
+}
 
 }  // namespace mirt2

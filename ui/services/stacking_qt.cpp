@@ -18,6 +18,9 @@ void NativeWindowStacking::SetTopmost(QWidget& window, bool topmost) {
   }
   if (QWindow* handle = window.windowHandle()) {
     handle->setFlag(Qt::WindowStaysOnTopHint, topmost);
+  } else {
+    // Not yet on the screen: the window is made with the flag, and mapped above the others.
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
   }
   window.raise();
   window.activateWindow();

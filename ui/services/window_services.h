@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -58,11 +60,44 @@ class NativeWindowStacking final : public WindowStacking {
   void SetTopmost(QWidget& window, bool topmost) override;
 };
 
+// Where the system keeps the window's state to start the program again as it was when the
+// session ends without the person ending the program: a restart for updates, a sign-out, a crash.
+class SessionKeeper {
+ public:
+  // The window's state as `--restore` takes it, taken afresh at each call.
+  using StateText = std::function<std::string()>;
+  virtual ~SessionKeeper() = default;
+  virtual void Follow(StateText text) = 0;
+  // The state changed.
+  virtual void Changed() = 0;
+  // The window closes. Unless the session is ending, the person ended the program, and nothing
+  // is to come back.
+  virtual void Closing() = 0;
+};
+
+// On Windows, Windows' restart registration, kept current at every change and once more as the
+// session ends; elsewhere the X session manager's restart command, given when it asks.
+class SystemSessionKeeper final : public SessionKeeper {
+ public:
+  SystemSessionKeeper();
+  ~SystemSessionKeeper() override;
+  SystemSessionKeeper(const SystemSessionKeeper&) = delete;
+  SystemSessionKeeper& operator=(const SystemSessionKeeper&) = delete;
+  void Follow(StateText text) override;
+  void Changed() override;
+  void Closing() override;
+
+ private:
+  struct Watch;
+  std::unique_ptr<Watch> watch_;
+};
+
 struct WindowServices {
   Clock& clock;
   ColourPicker& picker;
   Clipboard& clipboard;
   WindowStacking& stacking;
+  SessionKeeper& session;
 };
 
 }  // namespace mirt2

@@ -27,6 +27,8 @@ native=(
   # the GNOME test: GNOME's compositor nested in the X server, with XWayland, Qt's Wayland
   # platform for the program natively there, and ImageMagick to read the screen's pixels
   mutter xwayland qt6-wayland imagemagick
+  # the session test: a real X session manager, and the ICE authority it writes
+  x11-session-utils x11-xserver-utils
   # the installed-program test: closing a window as a window manager does, checking the
   # desktop entry and the manual page
   libxcb1-dev desktop-file-utils man-db

@@ -8,24 +8,25 @@
 
 #include "command_line.h"
 #include "frm_mirt2.h"
+#include "mirt2_version.h"
 #include "platform_failure.h"
 #include "regional_time_format.h"
 
 int main(int argc, char** argv) {
   if (const std::optional<int> status = mirt2::SettleCommandLine(argc, argv)) return *status;
   // The application name becomes the class of the window's WM_CLASS on X11, which docks match
-  // against the desktop entry's StartupWMClass; the desktop file name is the entry itself
-  // (Wayland's app id). Both must stay in step with app/mirt2.desktop.
+  // against the desktop entry's StartupWMClass (app/mirt2.desktop); the desktop file name is
+  // the entry itself, installed as the program's id and .desktop, and Wayland's app id.
   QApplication::setApplicationName(QStringLiteral("mirt2"));
   QApplication::setOrganizationName(QStringLiteral("mirt2"));
-  QApplication::setDesktopFileName(QStringLiteral("mirt2"));
+  QApplication::setDesktopFileName(QStringLiteral(MIRT2_APP_ID));
   // Before it repaints an area it last sent through shared memory, Qt's X11 backing store asks
   // the X server whether the server is done with it: a round trip that wakes the program twice
   // more each second it shows a new time. The window is small enough to send over the socket,
   // as every remote X display does. Not under XWayland: there mutter then at times never shows
   // the window.
-  const bool under_wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
-                             qgetenv("XDG_SESSION_TYPE") == "wayland";
+  const bool under_wayland =
+      qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
   if (!under_wayland && !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
     qputenv("QT_XCB_NO_MITSHM", "1");
   }

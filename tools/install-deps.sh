@@ -27,9 +27,9 @@ native=(
   # the GNOME test: GNOME's compositor nested in the X server, with XWayland, Qt's Wayland
   # platform for the program natively there, and ImageMagick to read the screen's pixels
   mutter xwayland qt6-wayland imagemagick
-  # the installed-program test: closing a window as a window manager does, checking the
-  # desktop entry and the manual page
-  libxcb1-dev desktop-file-utils man-db
+  # the installed-program test: closing a window as a window manager does, validating the
+  # desktop entry and the AppStream metainfo, showing the manual pages
+  libxcb1-dev desktop-file-utils appstream man-db
   # `make package`: dpkg-shlibdeps works out the package's library dependencies
   dpkg-dev
   # desktop benchmark: xwd reads back what the window shows, and X DAMAGE tells when it

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root, as the Debian package lays it out, and checks what a
 # Linux desktop needs from it: the program, its menu entry and the entry's icon in the hicolor
-# theme, its manual page and its copyright file. Then starts the installed program on an X server of its own, proves it stays up, and
-# closes its window as a user does, through the close request a window manager would send.
-# Nothing outside the scratch root and the private X server is touched.
+# theme, its metainfo for software centres, its manual page and its copyright file. Then starts the installed program on an X server of its
+# own, proves it stays up, and closes its window as a user does, through the close request a
+# window manager would send. Nothing outside the scratch root and the private X server is
+# touched.
 #
-# Usage: installed_program_test.sh BUILD-DIR REQUEST-CLOSE-PROGRAM
+# Usage: installed_program_test.sh BUILD-DIR REQUEST-CLOSE-PROGRAM APP-ID
 set -euo pipefail
 
 build=$1
 request_close=$2
+app_id=$3
 
 fail() {
   echo "FAIL: $*" >&2
@@ -35,7 +37,7 @@ cmake --install "$build" --prefix "$root/usr" >/dev/null
 # Exactly these: anything more would land on users' systems too.
 expected=(
   usr/bin/mirt2
-  usr/share/applications/mirt2.desktop
+  "usr/share/applications/$app_id.desktop"
   usr/share/icons/hicolor/128x128/apps/mirt2.png
   usr/share/icons/hicolor/32x32/apps/mirt2.png
   usr/share/icons/hicolor/64x64/apps/mirt2.png
@@ -43,6 +45,7 @@ expected=(
   usr/share/doc/mirt2/changelog.gz
   usr/share/doc/mirt2/copyright
   usr/share/man/man1/mirt2.1.gz
+  "usr/share/metainfo/$app_id.metainfo.xml"
 )
 installed=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
 if [[ $installed != "$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)" ]]; then
@@ -67,7 +70,7 @@ done
 grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/mirt2.svg" ||
   fail "the scalable icon is not an SVG"
 
-entry=$root/usr/share/applications/mirt2.desktop
+entry=$root/usr/share/applications/$app_id.desktop
 # The value of KEY in the [Desktop Entry] group.
 key() {
   sed -n '/^\[Desktop Entry\]$/,/^\[/{ s/^'"$(printf '%s' "$1" | sed 's/[][]/\\&/g')"'=//p; }' "$entry"
@@ -93,11 +96,14 @@ done
 [[ -f $root/usr/share/icons/hicolor/scalable/apps/$(key Icon).svg ]] ||
   fail "desktop entry: Icon names no installed icon"
 
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
-else
-  echo "note: desktop-file-validate (desktop-file-utils) not found; the entry was not validated"
-fi
+desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
+
+# What software centres list: valid AppStream, about the entry and the program installed here.
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+appstreamcli validate --no-net --pedantic --strict "$metainfo" ||
+  fail "appstreamcli rejects the metainfo"
+grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+  fail "the metainfo does not launch the installed entry"
 
 # The copyright file is machine-readable, and its licence is the one the sources carry.
 copyright=$root/usr/share/doc/mirt2/copyright

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root, as the Debian package lays it out, and checks what a
 # Linux desktop needs from it: the program, its menu entry and the entry's icon in the hicolor
-# theme, its metainfo for software centres, its manual page and its copyright file. Then starts the installed program on an X server of its
+# theme, its metainfo for software centres, its manual pages in English and Japanese and its
+# copyright file. Then starts the installed program on an X server of its
 # own, proves it stays up, and closes its window as a user does, through the close request a
 # window manager would send. Nothing outside the scratch root and the private X server is
 # touched.
@@ -44,6 +45,7 @@ expected=(
   usr/share/icons/hicolor/scalable/apps/mirt2.svg
   usr/share/doc/mirt2/changelog.gz
   usr/share/doc/mirt2/copyright
+  usr/share/man/ja/man1/mirt2.1.gz
   usr/share/man/man1/mirt2.1.gz
   "usr/share/metainfo/$app_id.metainfo.xml"
 )
@@ -117,13 +119,18 @@ source_licence=$(sed -n '/^Permission/,$p' "$(dirname "$0")/../../LICENSE" | tr 
 { grep -q 'libqt6' "$copyright" && grep -q 'libicu' "$copyright"; } ||
   fail "the copyright file does not name the Qt and ICU packages it links"
 
-# The manual page renders without a complaint from groff, and tells what a user looks for.
-manual=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$root/usr/share/man/man1/mirt2.1.gz" 2>"$scratch/man.err") ||
-  fail "man cannot show the manual page"
-[[ ! -s $scratch/man.err ]] || { cat "$scratch/man.err" >&2; fail "groff warns about the manual page"; }
-for word in --help --version LC_TIME LC_ALL LANG QT_QPA_PLATFORM 全部始 'EXIT STATUS'; do
-  grep -qF -- "$word" <<<"$manual" || fail "the manual page does not mention $word"
-done
+# The manual pages render without a complaint from groff, and tell what a user looks for.
+while read -r page words; do
+  manual=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$root/usr/share/man/$page" 2>"$scratch/man.err") ||
+    fail "man cannot show $page"
+  [[ ! -s $scratch/man.err ]] || { cat "$scratch/man.err" >&2; fail "groff warns about $page"; }
+  for word in --help --version LC_TIME LC_ALL LC_MESSAGES LANG QT_QPA_PLATFORM 全部始 $words; do
+    grep -qF -- "$word" <<<"$manual" || fail "$page does not mention $word"
+  done
+done <<'PAGES'
+man1/mirt2.1.gz EXIT
+ja/man1/mirt2.1.gz 終了ステータス
+PAGES
 
 # --- The installed program on a display --------------------------------------------------------
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root, as the Debian package lays it out, and checks what a
 # Linux desktop needs from it: the program, its menu entry and the entry's icon in the hicolor
-# theme, its metainfo for software centres, its manual pages in English and Japanese and its
-# copyright file. Then starts the installed program on an X server of its
+# theme, its metainfo for software centres, its manual pages in English and Japanese, the
+# user manual and its copyright file. Then starts the installed program on an X server of its
 # own, proves it stays up, and closes its window as a user does, through the close request a
 # window manager would send. Nothing outside the scratch root and the private X server is
 # touched.
@@ -45,6 +45,7 @@ expected=(
   usr/share/icons/hicolor/scalable/apps/mirt2.svg
   usr/share/doc/mirt2/changelog.gz
   usr/share/doc/mirt2/copyright
+  usr/share/doc/mirt2/manual.ja.txt.gz
   usr/share/man/ja/man1/mirt2.1.gz
   usr/share/man/man1/mirt2.1.gz
   "usr/share/metainfo/$app_id.metainfo.xml"
@@ -131,6 +132,10 @@ done <<'PAGES'
 man1/mirt2.1.gz EXIT
 ja/man1/mirt2.1.gz 終了ステータス
 PAGES
+# The user manual, in Japanese, as text: without the picture of its Markdown source.
+zcat "$root/usr/share/doc/mirt2/manual.ja.txt.gz" >"$scratch/manual.txt"
+{ grep -q '^# ミルテス-２ 説明書' "$scratch/manual.txt" && ! grep -q '!\[' "$scratch/manual.txt"; } ||
+  fail "the user manual is not the Japanese text of docs/manual.ja.md"
 
 # --- The installed program on a display --------------------------------------------------------
 

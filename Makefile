@@ -10,7 +10,7 @@
 PRESET ?= default
 BUILD = build/$(PRESET)
 
-.PHONY: all deps configure build test bench run lint package windows windows-build windows-dist clean
+.PHONY: all deps configure build test bench run lint fuzz package windows windows-build windows-dist clean
 
 all: build
 
@@ -34,6 +34,11 @@ bench: build
 lint: PRESET = default
 lint: build
 	tools/static-analysis.sh
+
+# The restore argument's decoder under libFuzzer for ten minutes, on a corpus kept in the build.
+fuzz: PRESET = default
+fuzz: build
+	cmake --build --preset default --target fuzz
 
 run: build
 	$(BUILD)/app/mirt2

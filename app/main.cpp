@@ -11,9 +11,11 @@
 
 #include "command_line.h"
 #include "frm_mirt2.h"
+#include "mirt2_version.h"
 #include "platform_failure.h"
 #include "regional_time_format.h"
 #include "session_state.h"
+#include "terminal_texts.h"
 
 namespace {
 
@@ -22,8 +24,10 @@ bool Restore(mirt2::frmMirt2& window, std::string_view text) {
   mirt2::DecodedState decoded = mirt2::DecodeSessionState(text);
   std::string problem = std::move(decoded.problem);
   if (decoded.state && window.Restore(*decoded.state, problem)) return true;
-  std::fprintf(stderr, "mirt2: the state to restore does not fit (%s); starting afresh\n",
-               problem.c_str());
+  std::string line(mirt2::TextsForUser().restore_refused);
+  line.replace(line.find("%s"), 2, problem);
+  std::fwrite(line.data(), 1, line.size(), stderr);
+  std::fflush(stderr);
   return false;
 }
 
@@ -33,18 +37,18 @@ int main(int argc, char** argv) {
   if (const std::optional<int> status = mirt2::SettleCommandLine(argc, argv)) return *status;
   const std::optional<std::string_view> restore = mirt2::RestoreArgument(argc, argv);
   // The application name becomes the class of the window's WM_CLASS on X11, which docks match
-  // against the desktop entry's StartupWMClass; the desktop file name is the entry itself
-  // (Wayland's app id). Both must stay in step with app/mirt2.desktop.
+  // against the desktop entry's StartupWMClass (app/mirt2.desktop); the desktop file name is
+  // the entry itself, installed as the program's id and .desktop, and Wayland's app id.
   QApplication::setApplicationName(QStringLiteral("mirt2"));
   QApplication::setOrganizationName(QStringLiteral("mirt2"));
-  QApplication::setDesktopFileName(QStringLiteral("mirt2"));
+  QApplication::setDesktopFileName(QStringLiteral(MIRT2_APP_ID));
   // Before it repaints an area it last sent through shared memory, Qt's X11 backing store asks
   // the X server whether the server is done with it: a round trip that wakes the program twice
   // more each second it shows a new time. The window is small enough to send over the socket,
   // as every remote X display does. Not under XWayland: there mutter then at times never shows
   // the window.
-  const bool under_wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
-                             qgetenv("XDG_SESSION_TYPE") == "wayland";
+  const bool under_wayland =
+      qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
   if (!under_wayland && !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
     qputenv("QT_XCB_NO_MITSHM", "1");
   }

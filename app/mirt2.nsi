@@ -1,9 +1,10 @@
 ; The Windows installer of mirt2: installs the portable folder for the current
 ; user, without administrator rights, into %LOCALAPPDATA%\Programs\mirt2, with
-; a Start-menu shortcut and an entry under installed apps; the uninstaller
-; removes exactly what the installer wrote. tools/windows-dist.sh builds it
-; and defines VERSION, PUBLISHER, SIZE_KB (the folder's size), ICON,
-; INSTALL_LIST and REMOVE_LIST (the folder's files) and OUTFILE.
+; Start-menu shortcuts to the program and to its manual and an entry under
+; installed apps; the uninstaller removes exactly what the installer wrote.
+; tools/windows-dist.sh builds it and defines VERSION, PUBLISHER, SIZE_KB (the
+; folder's size), ICON, INSTALL_LIST and REMOVE_LIST (the folder's files) and
+; OUTFILE.
 Unicode true
 ; The program is 64-bit only, and so is a Windows that can run it.
 Target amd64-unicode
@@ -15,6 +16,7 @@ ManifestSupportedOS all
 !define JAPANESE_NAME "ミルテス-２"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\mirt2"
 !define SHORTCUT "$SMPROGRAMS\${JAPANESE_NAME}.lnk"
+!define MANUAL_SHORTCUT "$SMPROGRAMS\${JAPANESE_NAME} 説明書.lnk"
 
 Name "${JAPANESE_NAME}"
 OutFile "${OUTFILE}"
@@ -57,6 +59,7 @@ Section
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\mirt2.exe" "" "$INSTDIR\mirt2.exe" 0
+  CreateShortcut "${MANUAL_SHORTCUT}" "$INSTDIR\readme.txt"
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${JAPANESE_NAME}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -73,6 +76,7 @@ SectionEnd
 Section "Uninstall"
   SetShellVarContext current
   Delete "${SHORTCUT}"
+  Delete "${MANUAL_SHORTCUT}"
   !include "${REMOVE_LIST}"
   Delete "$INSTDIR\uninstall.exe"
   ; Only if empty: files the user put there stay, and so does their folder.

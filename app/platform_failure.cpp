@@ -6,7 +6,10 @@
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
+
+#include "terminal_texts.h"
 
 namespace mirt2 {
 
@@ -22,9 +25,9 @@ QtMessageHandler qt_handler = nullptr;
 bool holding = false;
 std::vector<HeldMessage> held;
 
-QByteArray Value(const char* name) {
+std::string Value(const char* name) {
   const QByteArray value = qgetenv(name);
-  return value.isEmpty() ? QByteArrayLiteral("(unset)") : value;
+  return value.isEmpty() ? std::string(TextsForUser().unset) : value.toStdString();
 }
 
 // Where Qt itself looks for platform plugins, its library paths, once the application object
@@ -41,18 +44,16 @@ bool WaylandPluginInstalled() {
   const bool wayland_only = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
                             !qEnvironmentVariableIsSet("DISPLAY") &&
                             !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+  const TerminalTexts& texts = TextsForUser();
+  std::string line;
   if (wayland_only && !WaylandPluginInstalled()) {
-    std::fputs(
-        "mirt2: this Wayland session needs Qt's Wayland plugin: install qt6-wayland, or run "
-        "mirt2 under XWayland with DISPLAY set\n",
-        stderr);
+    line = texts.needs_wayland_plugin;
   } else {
-    std::fprintf(stderr,
-                 "mirt2: could not open a window: no display server answered (DISPLAY=%s, "
-                 "WAYLAND_DISPLAY=%s, QT_QPA_PLATFORM=%s)\n",
-                 Value("DISPLAY").constData(), Value("WAYLAND_DISPLAY").constData(),
-                 Value("QT_QPA_PLATFORM").constData());
+    line = std::string(texts.no_display_answered) + " (DISPLAY=" + Value("DISPLAY") +
+           ", WAYLAND_DISPLAY=" + Value("WAYLAND_DISPLAY") +
+           ", QT_QPA_PLATFORM=" + Value("QT_QPA_PLATFORM") + ")\n";
   }
+  std::fwrite(line.data(), 1, line.size(), stderr);
   std::fflush(stderr);
   std::_Exit(1);
 }

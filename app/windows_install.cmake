@@ -1,9 +1,18 @@
 # What a Windows user runs, laid out by `cmake --install`: mirt2.exe, which
 # carries Qt (linked statically, with the windows platform plugin, the native
 # style and Qt's Japanese texts) and the C++ runtime and needs nothing beyond
-# Windows, and beside it the `licenses` folder. The portable zip and the
-# installer are made from this folder (tools/windows-dist.sh).
+# Windows, and beside it the user manual and the `licenses` folder. The
+# portable zip and the installer are made from this folder
+# (tools/windows-dist.sh).
 install(TARGETS mirt2 RUNTIME DESTINATION .)
+
+# The manual, in Japanese, under the name that Japanese freeware gives its
+# manual, readme.txt: a name in ASCII, since Info-ZIP stores a Japanese one in
+# UTF-8 without the flag that says so, and Explorer then reads it in the ANSI
+# code page and shows it garbled.
+include(${PROJECT_SOURCE_DIR}/docs/manual.cmake)
+mirt2_plain_manual(${CMAKE_CURRENT_BINARY_DIR}/readme.txt WINDOWS)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/readme.txt DESTINATION .)
 
 # The licences of everything in the program, which the MIT licence and Qt's
 # LGPL ask a copy to carry, and how to rebuild and relink it, which the LGPL

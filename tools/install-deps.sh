@@ -17,8 +17,8 @@ native=(
   # the window; a Japanese gothic face for its captions, and a face with Hangul and both
   # Chinese scripts for Korean and Chinese times and dialogs (1.6 MB)
   qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-wqy-microhei
-  # static analysis
-  clang-tidy cppcheck
+  # static analysis, and clang with libFuzzer's runtime for the restore argument's fuzzer
+  clang-tidy cppcheck clang libclang-rt-14-dev
   # end-to-end tests: a real X server, a window manager, tools to drive it, and a clock
   # that shows a two-digit hour whenever the test runs
   xvfb xauth openbox xdotool xclip x11-utils faketime
@@ -29,9 +29,9 @@ native=(
   mutter xwayland qt6-wayland imagemagick
   # the session test: a real X session manager, and the ICE authority it writes
   x11-session-utils x11-xserver-utils
-  # the installed-program test: closing a window as a window manager does, checking the
-  # desktop entry and the manual page
-  libxcb1-dev desktop-file-utils man-db
+  # the installed-program test: closing a window as a window manager does, validating the
+  # desktop entry and the AppStream metainfo, showing the manual pages
+  libxcb1-dev desktop-file-utils appstream man-db
   # `make package`: dpkg-shlibdeps works out the package's library dependencies
   dpkg-dev
   # desktop benchmark: xwd reads back what the window shows, and X DAMAGE tells when it

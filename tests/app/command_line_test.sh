@@ -11,6 +11,8 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+# English, whatever the caller's language; the language rows below choose their own.
+export LC_ALL=C.UTF-8
 # Runs the program without a display; sets status, out and err.
 run() {
   status=0
@@ -31,11 +33,33 @@ run "$binary" --other
 [[ $status == 1 && $err == *'needs a graphical session'* && $err != *$'\n'* ]] ||
   fail "without a display: status $status, said: $err"
 
-# An explicit platform needs no display: still running after a second.
+# The language: the first non-empty one of LC_ALL, LC_MESSAGES and LANG, Japanese only in
+# UTF-8, since the texts are written in UTF-8. "-" stands for empty.
+while read -r lc_all lc_messages lang usage; do
+  run env "LC_ALL=${lc_all#-}" "LC_MESSAGES=${lc_messages#-}" "LANG=${lang#-}" "$binary" --help
+  [[ $status == 0 && ${out%%$'\n'*} == "$usage mirt2 [--help | --version | --restore STATE]" ]] ||
+    fail "--help under LC_ALL=$lc_all LC_MESSAGES=$lc_messages LANG=$lang: ${out%%$'\n'*}"
+done <<'ROWS'
+- - ja_JP.UTF-8 使い方:
+- ja_JP.utf8 en_US.UTF-8 使い方:
+C - ja_JP.UTF-8 Usage:
+- - ja_JP.eucJP Usage:
+- - jam_XX.UTF-8 Usage:
+ROWS
+run env LC_ALL=ja_JP.UTF-8 "$binary"
+[[ $status == 1 && $err == 'mirt2: グラフィカルセッションが必要ですが、'* && $err != *$'\n'* ]] ||
+  fail "without a display, in Japanese: status $status, said: $err"
+
+# An explicit platform needs no display: still running after a second. A state to restore
+# that does not fit gets the normal start, and one line that says so.
 for option in -platform --platform; do
   run timeout 1 "$binary" "$option" offscreen --other
   [[ $status == 124 ]] || fail "$option offscreen ended with status $status: $err"
 done
+run timeout 1 "$binary" -platform offscreen --restore "v2,$(printf '\xff%.0s' {1..10000})"
+[[ $status == 124 && $(grep -c '^mirt2: ' <<<"$err") == 1 &&
+  $err == *'mirt2: the state to restore does not fit (longer than any state); starting afresh'* ]] ||
+  fail "--restore with what no state is: status $status, said: $err"
 # A display that nothing answers on, and a Wayland session without Qt's Wayland plugin (a copy
 # of the program whose qt.conf points Qt at an empty plugin folder): one line that says what
 # to do, status 1, instead of Qt's abort.
@@ -50,4 +74,4 @@ done
 run "XDG_RUNTIME_DIR=$scratch/runtime" WAYLAND_DISPLAY=wayland-0 timeout 10 "$scratch/app/mirt2"
 [[ $status == 1 && $err == *'install qt6-wayland'* && $err != *$'\n'* ]] ||
   fail "without the Wayland plugin: status $status, said: $err"
-echo "command line: --help, --version, no display, -platform, no display answering, no Wayland plugin"
+echo "command line: --help, --version, no display, in English and Japanese, -platform, no display answering, no Wayland plugin"

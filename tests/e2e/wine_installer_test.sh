@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# What a Windows user downloads, under Wine. The portable zip holds mirt2.exe
-# and its licences alone, and mirt2.exe starts from a folder whose name holds
-# Japanese characters and a space. The installer, as a user without
-# administrator rights meets it: a silent install puts exactly the zip's
-# files, an uninstaller, a Start-menu shortcut and an installed-apps entry in
-# place; the installed mirt2.exe, with no folder on its path, shows its
+# What a Windows user downloads, under Wine. The portable zip holds mirt2.exe,
+# its manual as Notepad reads it and its licences alone, and mirt2.exe starts
+# from a folder whose name holds Japanese characters and a space. The
+# installer, as a user without administrator rights meets it: a silent install
+# puts exactly the zip's files, an uninstaller, Start-menu shortcuts to the
+# program and the manual and an installed-apps entry in place; the installed mirt2.exe, with no folder on its path, shows its
 # window; the silent uninstall takes away every file and registry key the
 # install added.
 #
@@ -71,18 +71,27 @@ prepare_prefix() {
   [[ -n "$home" ]] || fail "the prefix has no user folder"
   installed=$home/AppData/Local/Programs/mirt2
   shortcut="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/ミルテス-２.lnk"
+  manual_shortcut="${shortcut%.lnk} 説明書.lnk"
   [[ ! -e "$installed" && ! -e "$shortcut" ]] && ! grep -qF "[$key]" "$prefix/user.reg"
 }
 
 # --- The portable zip ---------------------------------------------------------
 
-# One program file and the licences folder, under the folder of the version.
+# One program file, the manual and the licences folder, under the folder of the version.
 unzip -Z1 "$zip" | grep -v '/$' | cut -d/ -f2- | sort >"$work/zipped"
-grep -v -x -e mirt2.exe -e 'licenses/[^/]*' "$work/zipped" >"$work/extra" || true
-[[ ! -s "$work/extra" ]] || fail "the zip holds more than mirt2.exe and the licenses: $(tr '\n' ' ' <"$work/extra")"
-grep -q -x mirt2.exe "$work/zipped" || fail "the zip holds no mirt2.exe"
-grep -q -x licenses/README.txt "$work/zipped" || fail "the zip holds no licenses/README.txt"
-pass "the zip holds mirt2.exe and $(grep -c '^licenses/' "$work/zipped") licence files, nothing else"
+grep -v -x -e mirt2.exe -e readme.txt -e 'licenses/[^/]*' "$work/zipped" >"$work/extra" || true
+[[ ! -s "$work/extra" ]] || fail "the zip holds more than mirt2.exe, readme.txt and the licenses: $(tr '\n' ' ' <"$work/extra")"
+for file in mirt2.exe readme.txt licenses/README.txt; do
+  grep -q -x "$file" "$work/zipped" || fail "the zip holds no $file"
+done
+pass "the zip holds mirt2.exe, readme.txt and $(grep -c '^licenses/' "$work/zipped") licence files, nothing else"
+# The Japanese manual in UTF-8 behind a byte order mark, with CR LF line ends only: what
+# Notepad opens as UTF-8 in every Windows 10 and 11.
+unzip -p "$zip" '*/readme.txt' >"$work/readme.txt"
+[[ $(head -c 3 "$work/readme.txt" | od -An -tx1 | tr -d ' ') == efbbbf ]] || fail "readme.txt has no UTF-8 byte order mark"
+! grep -qv $'\r$' "$work/readme.txt" || fail "readme.txt has line ends other than CR LF"
+grep -q 'ミルテス-２ 説明書' "$work/readme.txt" || fail "readme.txt is not the Japanese manual"
+pass "readme.txt is the Japanese manual in UTF-8 with a byte order mark and CR LF"
 
 # --- In a Wine prefix of its own: the portable program, then the installer ---
 
@@ -117,8 +126,8 @@ wine_quiet "$setup" /S
 diff -u "$work/expected" "$work/installed" >&2 || fail "the install holds other files than the zip"
 pass "the silent install holds the zip's $(($(wc -l <"$work/expected") - 1)) files and uninstall.exe"
 
-[[ -f "$shortcut" ]] || fail "no Start-menu shortcut $shortcut"
-pass "the Start menu holds ミルテス-２.lnk"
+[[ -f "$shortcut" && -f "$manual_shortcut" ]] || fail "no Start-menu shortcuts $shortcut, $manual_shortcut"
+pass "the Start menu holds ミルテス-２.lnk and ミルテス-２ 説明書.lnk"
 [[ "$(entry_value DisplayName)" == 'ミルテス-２' ]] || fail "DisplayName is '$(entry_value DisplayName)'"
 [[ -n "$(entry_value Publisher)" ]] || fail "the entry names no publisher"
 [[ "$(entry_value DisplayVersion)" =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] ||
@@ -139,7 +148,7 @@ WINEPREFIX=$prefix "$(dirname "$wine")/wineserver" -w
 
 wine_quiet "$installed/uninstall.exe" /S
 [[ ! -e "$installed" ]] || fail "the uninstall left $(find "$installed" | head -n5 | tr '\n' ' ')"
-[[ ! -e "$shortcut" ]] || fail "the uninstall left the shortcut"
+[[ ! -e "$shortcut" && ! -e "$manual_shortcut" ]] || fail "the uninstall left a shortcut"
 snapshot >"$work/after"
 # What is there now and was not before, but for one value: the uninstaller
 # runs from a copy of itself in %TEMP%, which NSIS asks Windows to delete at

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root, as the Debian package lays it out, and checks what a
 # Linux desktop needs from it: the program, its menu entry and the entry's icon in the hicolor
-# theme, its manual page and its copyright file. Then starts the installed program on an X server of its own, proves it stays up, and
-# closes its window as a user does, through the close request a window manager would send.
-# Nothing outside the scratch root and the private X server is touched.
+# theme, its metainfo for software centres, its manual pages in English and Japanese, the
+# user manual and its copyright file. Then starts the installed program on an X server of its
+# own, proves it stays up, and closes its window as a user does, through the close request a
+# window manager would send. Nothing outside the scratch root and the private X server is
+# touched.
 #
-# Usage: installed_program_test.sh BUILD-DIR REQUEST-CLOSE-PROGRAM
+# Usage: installed_program_test.sh BUILD-DIR REQUEST-CLOSE-PROGRAM APP-ID
 set -euo pipefail
 
 build=$1
 request_close=$2
+app_id=$3
 
 fail() {
   echo "FAIL: $*" >&2
@@ -35,14 +38,17 @@ cmake --install "$build" --prefix "$root/usr" >/dev/null
 # Exactly these: anything more would land on users' systems too.
 expected=(
   usr/bin/mirt2
-  usr/share/applications/mirt2.desktop
+  "usr/share/applications/$app_id.desktop"
   usr/share/icons/hicolor/128x128/apps/mirt2.png
   usr/share/icons/hicolor/32x32/apps/mirt2.png
   usr/share/icons/hicolor/64x64/apps/mirt2.png
   usr/share/icons/hicolor/scalable/apps/mirt2.svg
   usr/share/doc/mirt2/changelog.gz
   usr/share/doc/mirt2/copyright
+  usr/share/doc/mirt2/manual.ja.txt.gz
+  usr/share/man/ja/man1/mirt2.1.gz
   usr/share/man/man1/mirt2.1.gz
+  "usr/share/metainfo/$app_id.metainfo.xml"
 )
 installed=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
 if [[ $installed != "$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)" ]]; then
@@ -67,7 +73,7 @@ done
 grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/mirt2.svg" ||
   fail "the scalable icon is not an SVG"
 
-entry=$root/usr/share/applications/mirt2.desktop
+entry=$root/usr/share/applications/$app_id.desktop
 # The value of KEY in the [Desktop Entry] group.
 key() {
   sed -n '/^\[Desktop Entry\]$/,/^\[/{ s/^'"$(printf '%s' "$1" | sed 's/[][]/\\&/g')"'=//p; }' "$entry"
@@ -93,11 +99,14 @@ done
 [[ -f $root/usr/share/icons/hicolor/scalable/apps/$(key Icon).svg ]] ||
   fail "desktop entry: Icon names no installed icon"
 
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
-else
-  echo "note: desktop-file-validate (desktop-file-utils) not found; the entry was not validated"
-fi
+desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
+
+# What software centres list: valid AppStream, about the entry and the program installed here.
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+appstreamcli validate --no-net --pedantic --strict "$metainfo" ||
+  fail "appstreamcli rejects the metainfo"
+grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+  fail "the metainfo does not launch the installed entry"
 
 # The copyright file is machine-readable, and its licence is the one the sources carry.
 copyright=$root/usr/share/doc/mirt2/copyright
@@ -111,13 +120,22 @@ source_licence=$(sed -n '/^Permission/,$p' "$(dirname "$0")/../../LICENSE" | tr 
 { grep -q 'libqt6' "$copyright" && grep -q 'libicu' "$copyright"; } ||
   fail "the copyright file does not name the Qt and ICU packages it links"
 
-# The manual page renders without a complaint from groff, and tells what a user looks for.
-manual=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$root/usr/share/man/man1/mirt2.1.gz" 2>"$scratch/man.err") ||
-  fail "man cannot show the manual page"
-[[ ! -s $scratch/man.err ]] || { cat "$scratch/man.err" >&2; fail "groff warns about the manual page"; }
-for word in --help --version LC_TIME LC_ALL LANG QT_QPA_PLATFORM 全部始 'EXIT STATUS'; do
-  grep -qF -- "$word" <<<"$manual" || fail "the manual page does not mention $word"
-done
+# The manual pages render without a complaint from groff, and tell what a user looks for.
+while read -r page words; do
+  manual=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$root/usr/share/man/$page" 2>"$scratch/man.err") ||
+    fail "man cannot show $page"
+  [[ ! -s $scratch/man.err ]] || { cat "$scratch/man.err" >&2; fail "groff warns about $page"; }
+  for word in --help --version LC_TIME LC_ALL LC_MESSAGES LANG QT_QPA_PLATFORM 全部始 $words; do
+    grep -qF -- "$word" <<<"$manual" || fail "$page does not mention $word"
+  done
+done <<'PAGES'
+man1/mirt2.1.gz EXIT
+ja/man1/mirt2.1.gz 終了ステータス
+PAGES
+# The user manual, in Japanese, as text: without the picture of its Markdown source.
+zcat "$root/usr/share/doc/mirt2/manual.ja.txt.gz" >"$scratch/manual.txt"
+{ grep -q '^# ミルテス-２ 説明書' "$scratch/manual.txt" && ! grep -q '!\[' "$scratch/manual.txt"; } ||
+  fail "the user manual is not the Japanese text of docs/manual.ja.md"
 
 # --- The installed program on a display --------------------------------------------------------
 

@@ -1,0 +1,24 @@
+# The user manual, docs/manual.ja.md, as the plain text that the downloads carry: without its
+# picture, which a text file cannot show, and on Windows with CR LF line ends behind a UTF-8
+# byte order mark, by which Notepad tells UTF-8 from the ANSI code page in every version of
+# Windows 10 and 11.
+#
+#   mirt2_plain_manual(OUTPUT [WINDOWS])
+function(mirt2_plain_manual output)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "WINDOWS" "" "")
+  set(source ${PROJECT_SOURCE_DIR}/docs/manual.ja.md)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  file(READ ${source} text)
+  # A release whose manual's history does not name it would ship a manual that lies.
+  string(FIND "${text}" "\n- ${PROJECT_VERSION}（" entry)
+  if(entry EQUAL -1)
+    message(FATAL_ERROR "docs/manual.ja.md: its 更新履歴 has no entry for ${PROJECT_VERSION}")
+  endif()
+  string(REGEX REPLACE "\n!\\[[^\n]*\n\n" "\n" text "${text}")
+  set(bom "")
+  if(arg_WINDOWS)
+    string(REPLACE "\n" "\r\n" text "${text}")
+    string(ASCII 239 187 191 bom)
+  endif()
+  file(WRITE ${output} "${bom}${text}")
+endfunction()

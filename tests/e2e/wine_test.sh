@@ -4,7 +4,8 @@
 # change; start all and stop all, and the report that コピー puts on the
 # Windows clipboard as it arrives on the X clipboard; 前へ and 元へ as the
 # window manager's above state; the time of day in the user's regional format
-# under ja_JP and en_US; 終了 and the close box, each ending it with code 0.
+# under ja_JP and en_US; 終了 and the close box, each ending it with code 0;
+# and a state given back with --restore, as Windows restarts a registered program.
 #
 #   tools/with-x.sh tests/e2e/wine_test.sh path/to/mirt2-wine path/to/clipboard_text-wine
 #
@@ -172,3 +173,25 @@ close_window "$wid" || fail "could not close window $wid"
 wait_exit "$APP_PID" 10 || fail "the program did not end after its window was closed"
 ((EXIT_CODE == 0)) || fail "closing the window ended the program with exit code $EXIT_CODE"
 pass "closing the window ends the program with exit code 0"
+
+# --- --restore: a state as Windows gives it back after a restart ----------------
+
+# Five panels, the options ticked before the layout was chosen, the next copy numbered;
+# stopwatches stopped at 1:05, 1:01:01 and a day and 1:01:01, one never started, one at zero.
+state="v1,boot=,real=1000000000,wall=$(date +%s%N),mode=5,options=1,height=4350,left=120"
+state+=",top=80,start=4271,text=-,button=-,back=-,picker=000000,front=0,numbered=1"
+state+=",w1=s65,w2=s3661,w3=s90061,w4=z,w5=s0,w6=z,w7=z,w8=z,w9=z,w10=z"
+start_app env MIRT2_WINE_LOCALE=ja_JP.UTF-8 "$launcher" --restore "$state"
+wid=$(find_window "$app_title" "$APP_PID") || fail "no window with --restore"
+wait_for "the restored layout" client_is 4350 || fail "came back with client area $(settled_size)"
+clipboard_to "$work/before" || : >"$work/before"
+click_control 3430 1650 130 620 300 # コピー
+wait_for "the report" changed_from "$work/before" || fail "コピー put nothing on the clipboard"
+"$clipboard" >"$work/windows" || fail "no text on the Windows clipboard"
+printf '1%s0:01:05\r\n2%s1:01:01\r\n3%s1:01:01\r\n4%s00:00:00\r\n5%s0:00:00' \
+  "$dash" "$dash" "$dash" "$dash" "$dash" >"$work/expected"
+cmp -s "$work/windows" "$work/expected" ||
+  fail "the Windows clipboard holds $(od -An -c "$work/windows" | tr -s ' ')"
+pass "--restore: five panels and the options, 4350 twips high, the times as they were, numbered next"
+close_window "$wid" || fail "could not close window $wid"
+wait_exit "$APP_PID" 10 || fail "the restored program did not end"

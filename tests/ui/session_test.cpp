@@ -4,6 +4,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "session_state.h"
 #include "window_fixture.h"
@@ -114,8 +116,10 @@ TEST_F(WindowTest, AStateThatDoesNotFitChangesNothing) {
   odd_height.window.mode = 5;
   odd_height.window.options = true;
   odd_height.window.height = 4000;
-  for (const auto& [state, problem] :
-       {std::pair{later, "later than now"}, std::pair{odd_height, "height"}}) {
+  std::vector<std::pair<SessionState, std::string>> rows{{odd_height, "height"}};
+  // Only where the system names its boots can a moment be known to lie ahead on this one.
+  if (!later.moment.boot.empty()) rows.emplace_back(later, "later than now");
+  for (const auto& [state, problem] : rows) {
     std::string said;
     EXPECT_FALSE(window_.Restore(state, said));
     EXPECT_NE(said.find(problem), std::string::npos) << said;

@@ -431,7 +431,7 @@ void frmMirt2::KeepState() {
         WindowSnapshot window = TakeWindowSnapshot();
         if (kept_bank_ == bank && kept_window_ == window) return;
         services_.session.Changed();
-        kept_bank_ = std::move(bank);
+        kept_bank_ = bank;
         kept_window_ = window;
       },
       /*report=*/false);

@@ -173,9 +173,10 @@ void ReadStopwatch(Reader& reader, const std::string& key, nanoseconds saved_rea
       one.seconds = *seconds;
     }
   } else if (kind == kRunning) {
-    // Started no later than the moment saved, and no longer before it than a stopwatch runs.
+    // Started no later than the moment saved, and no longer before it than a stopwatch runs:
+    // before this boot too, for one that came back across a restart.
     const long long latest = saved_real.count();
-    const long long earliest = std::max(0LL, latest - kMaxAge.count());
+    const long long earliest = latest - kMaxAge.count();
     if (const auto start = reader.Number(key, number, earliest, latest)) {
       one.kind = StopwatchSnapshot::Kind::kRunning;
       one.start = nanoseconds(*start);

@@ -127,5 +127,20 @@ TEST_F(WindowTest, AStateThatDoesNotFitChangesNothing) {
   }
 }
 
+// A place on a screen that is gone comes back on the one there is, 800 pixels square: the
+// client area whole, and the frame's top on it.
+TEST_F(WindowTest, APlaceOffEveryScreenComesBackOnTheScreen) {
+  SessionState state = Decoded(window_.StateText());
+  state.window.left = 5000;
+  state.window.top = -3000;
+  std::string problem;
+  ASSERT_TRUE(window_.Restore(state, problem)) << problem;
+  window_.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+  EXPECT_TRUE(QRect(0, 0, 800, 800).contains(window_.geometry()))
+      << window_.geometry().x() << "," << window_.geometry().y();
+  EXPECT_EQ(window_.frameGeometry().top(), 0);
+}
+
 }  // namespace
 }  // namespace mirt2

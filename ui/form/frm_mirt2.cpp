@@ -98,8 +98,10 @@ bool frmMirt2::Run(const char* handler, Body&& body, bool report) {
   return done;
 }
 
+// Not yet a state to keep: the session keeper hears of the window once it shows (its first
+// Move), or once it is restored.
 void frmMirt2::Form_Load() {
-  Run("Form_Load", [this] {
+  Attempt("Form_Load", [this] {
     fram2->setFrameStyle(QFrame::NoFrame);
     fram3->setFrameStyle(QFrame::NoFrame);
     geometry_.SetWidth(kStartWidth);
@@ -261,28 +263,32 @@ void frmMirt2::SetCopyStyle(bool numbered_next) {
 
 // The colour handlers trap every error, the picker's cancel among them, and end silently:
 // whatever happened, the window carries on as it was.
-void frmMirt2::PickColour(const char* handler, Colour& variable, bool& chosen,
+void frmMirt2::PickColour(const char* handler, std::optional<Colour>& variable,
                           void (frmMirt2::*apply)()) {
-  const auto pick = [this, &variable, &chosen, apply] {
-    const std::optional<Colour> colour = cmn_dialog1_.ShowColor(this);
-    if (!colour) return;
-    variable = *colour;
-    chosen = true;
-    (this->*apply)();
+  const auto pick = [this, &variable, apply] {
+    if (const std::optional<Colour> colour = cmn_dialog1_.ShowColor(this)) {
+      ChooseColour(variable, *colour, apply);
+    }
   };
   Run(handler, pick, /*report=*/false);
 }
 
+void frmMirt2::ChooseColour(std::optional<Colour>& variable, Colour colour,
+                            void (frmMirt2::*apply)()) {
+  variable = colour;
+  (this->*apply)();
+}
+
 void frmMirt2::cmdMoji_Click() {
-  PickColour("cmdMoji_Click", moji_colr_, moji_chosen_, &frmMirt2::ApplyMojiColr);
+  PickColour("cmdMoji_Click", moji_colr_, &frmMirt2::ApplyMojiColr);
 }
 
 void frmMirt2::cmdButn_Click() {
-  PickColour("cmdButn_Click", button_colr_, button_chosen_, &frmMirt2::ApplyButtonColr);
+  PickColour("cmdButn_Click", button_colr_, &frmMirt2::ApplyButtonColr);
 }
 
 void frmMirt2::cmdHaikei_Click() {
-  PickColour("cmdHaikei_Click", bak_colr_, bak_chosen_, &frmMirt2::ApplyBakColr);
+  PickColour("cmdHaikei_Click", bak_colr_, &frmMirt2::ApplyBakColr);
 }
 
 // Each recolours its group in the design's order, the single controls first, then the control
@@ -290,16 +296,16 @@ void frmMirt2::cmdHaikei_Click() {
 void frmMirt2::ApplyMojiColr() {
   for (QWidget* control : std::initializer_list<QWidget*>{lblStrt, lblIma, lblStrJikan, lblImaJikan,
                                                           opt1, opt5, opt10}) {
-    SetColour(*control, QPalette::WindowText, moji_colr_);
+    SetColour(*control, QPalette::WindowText, MojiColr());
   }
   for (std::size_t n = 0; n < kStopwatchCount; ++n) {
-    SetColour(*lblNo[n], QPalette::WindowText, moji_colr_);
-    SetColour(*lblJikan[n], QPalette::WindowText, moji_colr_);
+    SetColour(*lblNo[n], QPalette::WindowText, MojiColr());
+    SetColour(*lblJikan[n], QPalette::WindowText, MojiColr());
   }
 }
 
 void frmMirt2::ApplyButtonColr() {
-  const QColor face = ToQColor(button_colr_);
+  const QColor face = ToQColor(ButtonColr());
   for (FaceButton* button :
        {cmdEnd, cmbAlStr, cmdAlStp, cmdReset, cmdMoji, cmdButn, cmdHaikei, cmdCopy, cmdMae}) {
     button->SetFace(face);
@@ -313,9 +319,9 @@ void frmMirt2::ApplyButtonColr() {
 void frmMirt2::ApplyBakColr() {
   for (QWidget* control :
        std::initializer_list<QWidget*>{this, fram2, fram3, opt1, opt5, opt10, chk1}) {
-    SetColour(*control, QPalette::Window, bak_colr_);
+    SetColour(*control, QPalette::Window, BakColr());
   }
-  for (QFrame* panel : fram1) SetColour(*panel, QPalette::Window, bak_colr_);
+  for (QFrame* panel : fram1) SetColour(*panel, QPalette::Window, BakColr());
 }
 
 void frmMirt2::cmdMae_Click() {
@@ -397,7 +403,7 @@ WindowSnapshot frmMirt2::TakeWindowSnapshot() const {
   WindowSnapshot saved;
   saved.mode = DisplayMode();
   saved.options = chk1->checkState() == Qt::Checked;
-  const DisplayModeLayout& mode = saved.mode == 10 ? kMode10 : saved.mode == 5 ? kMode5 : kMode1;
+  const DisplayModeLayout& mode = LayoutOf(saved.mode);
   saved.height = geometry_.Height();
   // A height the platform would not give, or a grayed box's, comes back as the layout's own.
   if (!ToggledSinceChosen(mode, saved.options, saved.height)) {
@@ -406,9 +412,9 @@ WindowSnapshot frmMirt2::TakeWindowSnapshot() const {
   const QPoint place = frameGeometry().topLeft();
   saved.left = place.x();
   saved.top = place.y();
-  if (moji_chosen_) saved.text_colour = moji_colr_;
-  if (button_chosen_) saved.button_colour = button_colr_;
-  if (bak_chosen_) saved.back_colour = bak_colr_;
+  saved.text_colour = moji_colr_;
+  saved.button_colour = button_colr_;
+  saved.back_colour = bak_colr_;
   saved.picker_colour = cmn_dialog1_.Color();
   saved.front = swith_mae_;
   saved.numbered_next = swith_bang_;
@@ -439,7 +445,7 @@ void frmMirt2::KeepState() {
 
 bool frmMirt2::Restore(const SessionState& state, std::string& problem) {
   const WindowSnapshot& saved = state.window;
-  const DisplayModeLayout& mode = saved.mode == 10 ? kMode10 : saved.mode == 5 ? kMode5 : kMode1;
+  const DisplayModeLayout& mode = LayoutOf(saved.mode);
   const std::optional<bool> toggled = ToggledSinceChosen(mode, saved.options, saved.height);
   if (!toggled) {
     problem = "height: not one of the layout's";
@@ -459,25 +465,17 @@ bool frmMirt2::Restore(const SessionState& state, std::string& problem) {
     // The layout as the person made it: chosen with the options box as it then was, then the
     // box ticked or cleared where it was since.
     chk1->setCheckState(saved.options != *toggled ? Qt::Checked : Qt::Unchecked);
-    QRadioButton* option = saved.mode == 10 ? opt10 : saved.mode == 5 ? opt5 : opt1;
-    option->setChecked(true);
-    (this->*(saved.mode == 10  ? &frmMirt2::opt10_Click
-             : saved.mode == 5 ? &frmMirt2::opt5_Click
-                               : &frmMirt2::opt1_Click))();
+    (saved.mode == 10 ? opt10 : saved.mode == 5 ? opt5 : opt1)->setChecked(true);
+    LayOut(mode);
     if (*toggled) {
       chk1->setCheckState(saved.options ? Qt::Checked : Qt::Unchecked);
       chk1_Click();
     }
-    const auto colour = [this](const std::optional<Colour>& chosen, Colour& variable, bool& set,
-                               void (frmMirt2::*apply)()) {
-      if (!chosen) return;
-      variable = *chosen;
-      set = true;
-      (this->*apply)();
-    };
-    colour(saved.text_colour, moji_colr_, moji_chosen_, &frmMirt2::ApplyMojiColr);
-    colour(saved.button_colour, button_colr_, button_chosen_, &frmMirt2::ApplyButtonColr);
-    colour(saved.back_colour, bak_colr_, bak_chosen_, &frmMirt2::ApplyBakColr);
+    if (saved.text_colour) ChooseColour(moji_colr_, *saved.text_colour, &frmMirt2::ApplyMojiColr);
+    if (saved.button_colour) {
+      ChooseColour(button_colr_, *saved.button_colour, &frmMirt2::ApplyButtonColr);
+    }
+    if (saved.back_colour) ChooseColour(bak_colr_, *saved.back_colour, &frmMirt2::ApplyBakColr);
     cmn_dialog1_.SetColor(saved.picker_colour);
     SetCopyStyle(saved.numbered_next);
     PlaceAt(saved.left, saved.top);

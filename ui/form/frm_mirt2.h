@@ -99,9 +99,9 @@ class frmMirt2 final : public QWidget, private FormControls {
   [[nodiscard]] const OuterGeometry& Geometry() const { return geometry_; }
   [[nodiscard]] bool SwithMae() const { return swith_mae_; }
   [[nodiscard]] bool SwithBang() const { return swith_bang_; }
-  [[nodiscard]] Colour MojiColr() const { return moji_colr_; }
-  [[nodiscard]] Colour ButtonColr() const { return button_colr_; }
-  [[nodiscard]] Colour BakColr() const { return bak_colr_; }
+  [[nodiscard]] Colour MojiColr() const { return moji_colr_.value_or(0); }
+  [[nodiscard]] Colour ButtonColr() const { return button_colr_.value_or(0); }
+  [[nodiscard]] Colour BakColr() const { return bak_colr_.value_or(0); }
   [[nodiscard]] const CommonDialog& cmnDialog1() const { return cmn_dialog1_; }
   // The display mode in force: the selected option button's count.
   [[nodiscard]] int DisplayMode() const;
@@ -120,7 +120,8 @@ class frmMirt2 final : public QWidget, private FormControls {
   void ApplyMojiColr();
   void ApplyButtonColr();
   void ApplyBakColr();
-  void PickColour(const char* handler, Colour& variable, bool& chosen, void (frmMirt2::*apply)());
+  void PickColour(const char* handler, std::optional<Colour>& variable, void (frmMirt2::*apply)());
+  void ChooseColour(std::optional<Colour>& variable, Colour colour, void (frmMirt2::*apply)());
   void SetCopyStyle(bool numbered_next);
   void PlaceAt(int left, int top);
   [[nodiscard]] WindowSnapshot TakeWindowSnapshot() const;
@@ -148,13 +149,10 @@ class frmMirt2 final : public QWidget, private FormControls {
   WindowSnapshot kept_window_;
   bool swith_mae_ = false;
   bool swith_bang_ = false;
-  Colour moji_colr_ = 0;
-  Colour button_colr_ = 0;
-  Colour bak_colr_ = 0;
-  // Whether a colour was chosen: until then the design's colours show.
-  bool moji_chosen_ = false;
-  bool button_chosen_ = false;
-  bool bak_chosen_ = false;
+  // None until a colour is chosen: until then the design's colours show.
+  std::optional<Colour> moji_colr_;
+  std::optional<Colour> button_colr_;
+  std::optional<Colour> bak_colr_;
 };
 
 }  // namespace mirt2

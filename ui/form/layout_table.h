@@ -39,6 +39,11 @@ inline constexpr int kOptionsToggle = 430;
 
 namespace mirt2 {
 
+// The layout of a display mode: 1, 5 or 10 panels.
+constexpr const DisplayModeLayout& LayoutOf(int panels) {
+  return panels == 10 ? kMode10 : panels == 5 ? kMode5 : kMode1;
+}
+
 // Whether a window Height in a layout came from ticking or clearing the options box after the
 // layout was chosen (true), from choosing it (false), or from neither (nullopt): choosing a
 // layout sets its own height, and the box adds or takes 430 from whatever it finds.

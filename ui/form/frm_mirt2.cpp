@@ -489,7 +489,11 @@ bool frmMirt2::Restore(const SessionState& state, std::string& problem) {
 // Where the window was, on the screen under its middle, or the main screen where none is there
 // now; whole on that screen's work area.
 void frmMirt2::PlaceAt(int left, int top) {
-  const QSize outer = frameGeometry().size();
+  QSize outer = frameGeometry().size();
+  // Not yet framed, the window's frame is taken as the design's, wider than most desktops'.
+  if (outer == size()) {
+    outer += QSize(TwipsToPixels(kDesignFrameWidth), TwipsToPixels(kDesignFrameHeight));
+  }
   const QScreen* screen =
       QGuiApplication::screenAt(QPoint(left + outer.width() / 2, top + outer.height() / 2));
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();

@@ -158,7 +158,7 @@ ChangedTexts StopwatchBank::Tick() {
   }
 
   // Stopwatches started together show the same value; it is formatted once.
-  int formatted = -1;
+  long long formatted = -1;
   for (int i = 1; i <= kStopwatchCount; ++i) {
     const std::size_t s = Slot(i);
     if (!swith_t_[s]) continue;
@@ -168,10 +168,10 @@ ChangedTexts StopwatchBank::Tick() {
     // which keeps it within a second of the real time, as the last value was.
     const long long passed = std::chrono::ceil<seconds>(second_began - str_time_[s]).count();
     shown_seconds_[s] = std::max(shown_seconds_[s], passed);
-    // A day or more shows what is left after whole days.
-    const auto shown = static_cast<int>(shown_seconds_[s] % kSecondsPerDay);
+    // A day or more shows all its hours.
+    const long long shown = shown_seconds_[s];
     if (shown != formatted) {
-      elapsed_.FormatTo(shown, text);
+      elapsed_.FormatElapsedTo(shown, text);
       formatted = shown;
     }
     if (Assign(jikan_text_[s], text.View())) changed.MarkJikan(i);
@@ -215,7 +215,7 @@ ChangedTexts StopwatchBank::Restore(const BankSnapshot& saved, nanoseconds shift
     if (one.kind == StopwatchSnapshot::Kind::kRunning) continue;
     std::string_view shown = kZeroText;
     if (one.kind == StopwatchSnapshot::Kind::kStopped) {
-      elapsed_.FormatTo(static_cast<int>(one.seconds % kSecondsPerDay), text);
+      elapsed_.FormatElapsedTo(one.seconds, text);
       shown = text.View();
     }
     if (Assign(jikan_text_[s], shown)) changed.MarkJikan(i);

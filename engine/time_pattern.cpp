@@ -45,11 +45,23 @@ std::string_view FirstCharacter(std::string_view s) {
   return s.substr(0, std::min(length, s.size()));
 }
 
-char* WriteNumber(int n, bool padded, char* out) {
-  if (padded || n >= 10) *out++ = static_cast<char>('0' + n / 10);
-  *out++ = static_cast<char>('0' + n % 10);
+// Two digits where padded, else as many as the number has: an elapsed time's hours may run to
+// kMaxElapsedHours.
+char* WriteNumber(long long n, bool padded, char* out) {
+  std::array<char, 20> digits{};
+  std::size_t count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n > 0);
+  if (padded && count == 1) *out++ = '0';
+  while (count > 0) *out++ = digits[--count];
   return out;
 }
+
+// The most hours an elapsed time shows: 114 years, far past any run.
+constexpr long long kMaxElapsedHours = 999'999;
+constexpr std::size_t kHourDigits = 6;
 
 }  // namespace
 
@@ -229,10 +241,13 @@ bool TimePattern::Readable() const {
       case Field::kHour24:
       case Field::kHour24Padded:
         hour24 = true;
+        // An elapsed time writes all its hours.
+        longest += kHourDigits - 2;
         break;
       case Field::kHour12:
       case Field::kHour12Padded:
         hour12 = true;
+        longest += kHourDigits - 2;
         break;
       case Field::kMinute:
       case Field::kMinutePadded:
@@ -320,10 +335,16 @@ void TimePattern::FormatTo(int seconds, std::string& out) const {
 
 void TimePattern::FormatTo(int seconds, FormattedTime& out) const {
   const int v = ((seconds % kSecondsPerDay) + kSecondsPerDay) % kSecondsPerDay;
-  const int hour = v / 3600;
-  const int minute = v / 60 % 60;
-  const int second = v % 60;
-  const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
+  Write(v / 3600, v / 60 % 60, v % 60, out);
+}
+
+void TimePattern::FormatElapsedTo(long long seconds, FormattedTime& out) const {
+  const long long v = std::clamp(seconds, 0LL, kMaxElapsedHours * 3600 + 3599);
+  Write(v / 3600, static_cast<int>(v / 60 % 60), static_cast<int>(v % 60), out);
+}
+
+void TimePattern::Write(long long hour, int minute, int second, FormattedTime& out) const {
+  const long long hour12 = hour % 12 == 0 ? 12 : hour % 12;
   char* p = out.bytes_.data();
   for (const Piece& piece : pieces_) {
     switch (piece.field) {
@@ -356,7 +377,7 @@ void TimePattern::FormatTo(int seconds, FormattedTime& out) const {
         break;
       case Field::kAmPmShort:
       case Field::kAmPm: {
-        const std::string_view designator = Designator(piece.field, hour >= 12);
+        const std::string_view designator = Designator(piece.field, hour % 24 >= 12);
         p = std::copy(designator.begin(), designator.end(), p);
         break;
       }

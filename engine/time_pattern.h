@@ -12,7 +12,8 @@ namespace mirt2 {
 // them each time and keeps only those that changed.
 class FormattedTime {
  public:
-  static constexpr std::size_t kCapacity = 64;
+  // A pattern's literals, designators and fields, an elapsed time's six-digit hours included.
+  static constexpr std::size_t kCapacity = 72;
   [[nodiscard]] std::string_view View() const { return {bytes_.data(), size_}; }
 
  private:
@@ -49,6 +50,9 @@ class TimePattern {
   [[nodiscard]] std::string Format(int seconds) const;
   void FormatTo(int seconds, std::string& out) const;
   void FormatTo(int seconds, FormattedTime& out) const;
+  // An elapsed time: its hour field writes all the hours, a day and more included ("25:01:01"),
+  // up to 999999; negative times read as zero.
+  void FormatElapsedTo(long long seconds, FormattedTime& out) const;
 
   // The pattern in written form, literals quoted where they need it.
   [[nodiscard]] std::string Text() const;
@@ -81,6 +85,7 @@ class TimePattern {
   [[nodiscard]] bool Readable() const;
   [[nodiscard]] std::optional<Shape> ShapeOf(bool pm) const;
   [[nodiscard]] std::string_view Designator(Field field, bool pm) const;
+  void Write(long long hour, int minute, int second, FormattedTime& out) const;
 
   std::vector<Piece> pieces_;
   std::string am_;

@@ -188,7 +188,7 @@ clipboard_to "$work/before" || : >"$work/before"
 click_control 3430 1650 130 620 300 # コピー
 wait_for "the report" changed_from "$work/before" || fail "コピー put nothing on the clipboard"
 "$clipboard" >"$work/windows" || fail "no text on the Windows clipboard"
-printf '1%s0:01:05\r\n2%s1:01:01\r\n3%s1:01:01\r\n4%s00:00:00\r\n5%s0:00:00' \
+printf '1%s0:01:05\r\n2%s1:01:01\r\n3%s25:01:01\r\n4%s00:00:00\r\n5%s0:00:00' \
   "$dash" "$dash" "$dash" "$dash" "$dash" >"$work/expected"
 cmp -s "$work/windows" "$work/expected" ||
   fail "the Windows clipboard holds $(od -An -c "$work/windows" | tr -s ' ')"

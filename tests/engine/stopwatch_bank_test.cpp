@@ -335,15 +335,17 @@ TEST_F(BankTest, RunsAcrossMidnightKeepCountingUp) {
   bank_.StopOne(2);
   TickAt("12:00:00");
   TickAt("23:59:50");
-  EXPECT_EQ(bank_.JikanText(1), "0:00:00") << "a whole day shows as its remainder";
+  EXPECT_EQ(bank_.JikanText(1), "24:00:00") << "a whole day shows all its hours";
   TickAt("0:00:30");
-  EXPECT_EQ(bank_.JikanText(1), "0:00:40")
-      << "a run of a day and 40 s shows what is left after the day";
+  EXPECT_EQ(bank_.JikanText(1), "24:00:40");
   EXPECT_EQ(bank_.JikanText(2), "0:00:20");
 
   clock_.Step(-30min);  // back across midnight
   TickAt("23:30:31");
-  EXPECT_EQ(bank_.JikanText(1), "0:00:41");
+  EXPECT_EQ(bank_.JikanText(1), "24:00:41");
+  clock_.Run(std::chrono::hours(76));
+  bank_.Tick();
+  EXPECT_EQ(bank_.JikanText(1), "100:00:41");
 }
 
 TEST_F(BankTest, StopwatchNumbersOutsideOneToTenAreRefused) {

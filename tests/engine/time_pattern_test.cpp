@@ -41,6 +41,26 @@ TEST(TimePatternTest, FormatsTheRegionalFormsExactly) {
   EXPECT_EQ(TimePattern::Compile("H:mm:ss 'o''clock'")->Format(kNine15), "9:15:00 o'clock");
 }
 
+// An elapsed time shows all its hours, in the regional form's style, up to what a restore brings.
+TEST(TimePatternTest, ElapsedTimesShowAllTheirHours) {
+  FormattedTime text;
+  const struct {
+    const char* pattern;
+    long long seconds;
+    const char* shown;
+  } rows[] = {
+      {"H:mm:ss", 25 * 3600 + 61, "25:01:01"},
+      {"HH:mm:ss", 5, "00:00:05"},
+      {"HH:mm:ss", 100 * 3600, "100:00:00"},
+      {"H時mm分ss秒", 8784LL * 3600 + 3599, "8784時59分59秒"},
+      {"H:mm:ss", -1, "0:00:00"},
+  };
+  for (const auto& row : rows) {
+    TimePattern::Compile(row.pattern)->FormatElapsedTo(row.seconds, text);
+    EXPECT_EQ(text.View(), row.shown) << row.pattern << " " << row.seconds;
+  }
+}
+
 using PatternCase = std::array<const char*, 3>;  // pattern, AM, PM
 
 class RoundTripTest : public ::testing::TestWithParam<PatternCase> {};

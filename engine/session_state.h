@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -21,6 +22,13 @@ struct SavedMoment {
   friend bool operator==(const SavedMoment&, const SavedMoment&) = default;
 };
 
+// A colour picker's custom colours: sixteen, white until a person sets one, as on Windows.
+inline constexpr std::size_t kCustomColourCount = 16;
+using CustomColours = std::array<std::uint32_t, kCustomColourCount>;
+inline constexpr CustomColours kNoCustomColours = {
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+
 // What a person has set in the window, apart from the stopwatches.
 struct WindowSnapshot {
   // 1, 5 or 10 panels.
@@ -36,8 +44,9 @@ struct WindowSnapshot {
   std::optional<std::uint32_t> text_colour;
   std::optional<std::uint32_t> button_colour;
   std::optional<std::uint32_t> back_colour;
-  // What the colour picker opens on.
+  // What the colour picker opens on, and the colours a person keeps in it for the run.
   std::uint32_t picker_colour = 0;
+  CustomColours custom_colours = kNoCustomColours;
   // 前へ: kept above other windows.
   bool front = false;
   // Whether the next copy is numbered.
@@ -58,12 +67,16 @@ struct SessionState {
 // command line, `--restore ` included.
 inline constexpr std::size_t kMaxStateText = 1024 - 10;
 
-// The state's one text form: a single word of letters, digits and , = - that no command line
-// or shell splits or expands, opening with its format's version ("v1,"). Every field has one
-// spelling, so a text that decodes encodes back to itself.
+// The state's one text form: a single word of letters, digits and - . : = alone, which no
+// command line, shell or session manager splits, quotes or escapes (Xfce's keeps a restart
+// command as one list joined by commas, unescaped). It opens with its format's version, "v2",
+// goes on with the fields that differ from a fresh window's, as ".key=value" in one order, and
+// closes with ".end". Every state has one spelling, so a text that decodes encodes back to itself.
 std::string EncodeSessionState(const SessionState& state);
 
-// A state, or what is wrong with the text: it comes from outside the program.
+// A state, or what is wrong with the text: it comes from outside the program. The earlier form,
+// "v1," and every field joined by commas, is read too: a session saved before an upgrade holds
+// one.
 struct DecodedState {
   std::optional<SessionState> state;
   std::string problem;

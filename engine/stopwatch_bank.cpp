@@ -54,10 +54,18 @@ ChangedTexts StopwatchBank::StartOne(int i) {
 }
 
 ChangedTexts StopwatchBank::StopOne(int i) {
-  const std::size_t slot = Slot(i);
+  Stop(Slot(i));
+  return {};
+}
+
+// The text stays as the last tick left it, and so does the real time it ran: up to that tick.
+// One armed and not yet ticked keeps what it had.
+void StopwatchBank::Stop(std::size_t slot) {
+  if (swith_t_[slot] && !swith_j_[slot]) {
+    ran_[slot] = std::max(last_tick_real_ - str_time_[slot], nanoseconds(0));
+  }
   swith_t_[slot] = false;
   swith_j_[slot] = false;
-  return {};
 }
 
 ChangedTexts StopwatchBank::StartAll() {
@@ -99,8 +107,7 @@ ChangedTexts StopwatchBank::Halt(bool reset) {
       if (Assign(jikan_text_[Slot(i)], kZeroText)) changed.MarkJikan(i);
     }
   }
-  swith_t_.fill(false);
-  swith_j_.fill(false);
+  for (std::size_t s = 0; s < kStopwatchCount; ++s) Stop(s);
   return changed;
 }
 
@@ -191,6 +198,7 @@ BankSnapshot StopwatchBank::Snapshot() const {
     } else if (jikan_text_[s] != kZeroText) {
       one.kind = StopwatchSnapshot::Kind::kStopped;
       one.seconds = shown_seconds_[s];
+      one.ran = ran_[s];
     }
   }
   return snapshot;
@@ -211,10 +219,12 @@ ChangedTexts StopwatchBank::Restore(const BankSnapshot& saved, nanoseconds shift
     swith_t_[s] = one.kind == StopwatchSnapshot::Kind::kRunning;
     swith_j_[s] = false;
     str_time_[s] = one.start + shift;
-    shown_seconds_[s] = one.kind == StopwatchSnapshot::Kind::kStopped ? one.seconds : 0;
+    const bool stopped = one.kind == StopwatchSnapshot::Kind::kStopped;
+    shown_seconds_[s] = stopped ? one.seconds : 0;
+    ran_[s] = stopped ? one.ran : nanoseconds(0);
     if (one.kind == StopwatchSnapshot::Kind::kRunning) continue;
     std::string_view shown = kZeroText;
-    if (one.kind == StopwatchSnapshot::Kind::kStopped) {
+    if (stopped) {
       elapsed_.FormatElapsedTo(one.seconds, text);
       shown = text.View();
     }

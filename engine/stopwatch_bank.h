@@ -20,8 +20,11 @@ inline constexpr std::string_view kZeroText = "00:00:00";
 struct StopwatchSnapshot {
   enum class Kind : char { kZero, kStopped, kRunning };
   Kind kind = Kind::kZero;
-  // Stopped: the whole seconds it shows, whole days included.
+  // Stopped: the whole seconds it shows, whole days included,
   long long seconds = 0;
+  // and the real time it ran, exactly: the text turned over with the wall clock's seconds, so the
+  // two differ by less than a second either way.
+  std::chrono::nanoseconds ran{0};
   // Running: when it started, on the real-time clock.
   std::chrono::nanoseconds start{0};
   friend bool operator==(const StopwatchSnapshot&, const StopwatchSnapshot&) = default;
@@ -83,6 +86,7 @@ class StopwatchBank {
   static std::size_t Slot(int i);
   static bool Assign(std::string& target, std::string_view value);
   ChangedTexts Halt(bool reset);
+  void Stop(std::size_t slot);
   ChangedTexts SetStartOfDay(int seconds);
   std::chrono::nanoseconds SecondBegan(const ClockReading& reading);
 
@@ -95,6 +99,8 @@ class StopwatchBank {
   std::array<std::chrono::nanoseconds, kStopwatchCount> str_time_{};
   // The whole seconds each running stopwatch last showed, days included.
   std::array<long long, kStopwatchCount> shown_seconds_{};
+  // The real time each stopped stopwatch ran, up to the last tick before its stop.
+  std::array<std::chrono::nanoseconds, kStopwatchCount> ran_{};
   // When, on the real-time clock, a second of the wall clock began; every
   // other second begins a whole number of seconds before or after it until the
   // wall clock is set.

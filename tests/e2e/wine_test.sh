@@ -177,7 +177,8 @@ pass "closing the window ends the program with exit code 0"
 # --- --restore: a state as Windows gives it back after a restart ----------------
 
 # Five panels, the options ticked before the layout was chosen, the next copy numbered;
-# stopwatches stopped at 1:05, 1:01:01 and a day and 1:01:01, one never started, one at zero.
+# stopwatches stopped at 1:05, 1:01:01 and a day and 1:01:01, one never started, one at zero:
+# the earlier form, which a registration made before an upgrade holds.
 state="v1,boot=,real=1000000000,wall=$(date +%s%N),mode=5,options=1,height=4350,left=120"
 state+=",top=80,start=4271,text=-,button=-,back=-,picker=000000,front=0,numbered=1"
 state+=",w1=s65,w2=s3661,w3=s90061,w4=z,w5=s0,w6=z,w7=z,w8=z,w9=z,w10=z"

@@ -19,15 +19,23 @@
 
 namespace {
 
-// A state that does not fit, whoever wrote it, gets the normal start and one line on stderr.
-bool Restore(mirt2::frmMirt2& window, std::string_view text) {
-  mirt2::DecodedState decoded = mirt2::DecodeSessionState(text);
-  std::string problem = std::move(decoded.problem);
-  if (decoded.state && window.Restore(*decoded.state, problem)) return true;
-  std::string line(mirt2::TextsForUser().restore_refused);
-  line.replace(line.find("%s"), 2, problem);
+void Say(std::string_view line) {
   std::fwrite(line.data(), 1, line.size(), stderr);
   std::fflush(stderr);
+}
+
+// A state that does not fit, whoever wrote it, gets the normal start and one line on stderr; so
+// does 前へ on a desktop that keeps no window above the others, where no box greets the person
+// at login.
+bool Restore(mirt2::frmMirt2& window, std::string_view text) {
+  const mirt2::DecodedState decoded = mirt2::DecodeSessionState(text);
+  mirt2::RestoreOutcome outcome{false, decoded.problem, false};
+  if (decoded.state) outcome = window.Restore(*decoded.state);
+  if (outcome.front_refused) Say(mirt2::TextsForUser().restore_not_in_front);
+  if (outcome.restored) return true;
+  std::string line(mirt2::TextsForUser().restore_refused);
+  line.replace(line.find("%s"), 2, outcome.problem);
+  Say(line);
   return false;
 }
 

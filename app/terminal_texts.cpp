@@ -38,6 +38,9 @@ constexpr TerminalTexts kEnglish{
         "mirt2: this Wayland session needs Qt's Wayland plugin: install qt6-wayland, or run "
         "mirt2 under XWayland with DISPLAY set\n",
     .restore_refused = "mirt2: the state to restore does not fit (%s); starting afresh\n",
+    .restore_not_in_front =
+        "mirt2: this desktop keeps no window above the others; the window comes back in "
+        "ordinary stacking\n",
 };
 
 constexpr TerminalTexts kJapanese{
@@ -68,6 +71,9 @@ constexpr TerminalTexts kJapanese{
         "mirt2: この Wayland セッションでは Qt の Wayland プラグインが必要です。"
         "qt6-wayland をインストールするか、DISPLAY を設定して XWayland で起動してください。\n",
     .restore_refused = "mirt2: 復元する状態が使えないため（%s）、通常どおり起動します。\n",
+    .restore_not_in_front =
+        "mirt2: このデスクトップではウィンドウを常に前面に置けないため、"
+        "ほかのウィンドウと同じ重なり方で表示します。\n",
 };
 
 #ifdef _WIN32

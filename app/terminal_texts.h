@@ -19,6 +19,8 @@ struct TerminalTexts {
   std::string_view needs_wayland_plugin;
   // --restore was given a state that does not fit; %s is what is wrong with it.
   std::string_view restore_refused;
+  // The state restored kept the window above the others, which this desktop does not.
+  std::string_view restore_not_in_front;
 };
 
 // Japanese where the user's language is Japanese, English otherwise. On Windows that is the

@@ -7,8 +7,7 @@ namespace mirt2 {
 // way it is also activated and raised within its band. Free of Qt, so that it
 // builds and is tested without a toolkit.
 //
-// What Windows answers is not examined: the always-on-top button records what the user asked
-// for, and a live window's handle names a window.
-void SetTopmostNative(void* hwnd, bool topmost);
+// False where Windows refused: the always-on-top button then keeps what it said.
+bool SetTopmostNative(void* hwnd, bool topmost);
 
 }  // namespace mirt2

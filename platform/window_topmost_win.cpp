@@ -7,9 +7,9 @@ namespace mirt2 {
 // Without SWP_NOACTIVATE or SWP_NOZORDER, SetWindowPos also activates the
 // window and brings it to the front of its band: the user who just asked for
 // "always on top" expects to see the window.
-void SetTopmostNative(void* hwnd, bool topmost) {
-  ::SetWindowPos(static_cast<HWND>(hwnd), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE);
+bool SetTopmostNative(void* hwnd, bool topmost) {
+  return ::SetWindowPos(static_cast<HWND>(hwnd), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0,
+                        0, SWP_NOSIZE | SWP_NOMOVE) != FALSE;
 }
 
 }  // namespace mirt2

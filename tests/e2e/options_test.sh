@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The options panel on the real desktop: the copy button puts exactly the
 # report on the system clipboard, unnumbered then numbered; the front button
-# keeps the window above others and releases it without moving or resizing it;
-# the exit button ends the program at once, stopwatches running.
+# keeps the window above others and releases it without moving or resizing it,
+# and with no window manager to keep it there says so and stays 前へ; the exit
+# button ends the program at once, stopwatches running.
 #
 #   tools/with-x.sh tests/e2e/options_test.sh path/to/mirt2
 set -euo pipefail
@@ -61,6 +62,18 @@ click_control $options_top 2300 130 500 300
 wait_for "_NET_WM_STATE_ABOVE to go" lacks_state _NET_WM_STATE_ABOVE || fail "元へ did not release the window"
 [[ "$(outer_geometry "$wid")" == "$before" ]] || fail "元へ moved the window: $before -> $(outer_geometry "$wid")"
 pass "元へ clears _NET_WM_STATE_ABOVE and leaves the window where it was"
+
+# With the window manager gone nothing keeps a window above: 前へ says so in a box beside the
+# window, twice, since the button stays 前へ (元へ would release without a word).
+openbox --exit
+for press in first second; do
+  click_control $options_top 2300 130 500 300
+  box() { [[ $(e2e_windows_titled 'ミルテス-２' "$APP_PID" | wc -l) == 2 ]]; }
+  wait_for "the failure box" box || fail "前へ said nothing on the $press press without a window manager"
+  xdotool windowfocus "$(e2e_windows_titled 'ミルテス-２' "$APP_PID" | grep -vx "$wid")" key Return
+  wait_for "the box to close" eval '! box' || fail "the failure box stayed"
+done
+pass "without a window manager 前へ says it cannot keep the window above, and stays 前へ"
 
 click_control 2480 880 650 900 320 # 全部始
 click_control 2480 120 650 700 320 # 終了

@@ -46,27 +46,28 @@ TEST_F(SetTopmostNativeTest, JoinsAndLeavesTheTopmostBandInPlace) {
   const Bounds bounds = BoundsOf(window_);
   ASSERT_FALSE(IsTopmost(window_));
 
-  SetTopmostNative(window_, true);
+  EXPECT_TRUE(SetTopmostNative(window_, true));
   EXPECT_TRUE(IsTopmost(window_));
   EXPECT_EQ(BoundsOf(window_), bounds);
 
   // Asked again, it stays there.
-  SetTopmostNative(window_, true);
+  EXPECT_TRUE(SetTopmostNative(window_, true));
   EXPECT_TRUE(IsTopmost(window_));
 
-  SetTopmostNative(window_, false);
+  EXPECT_TRUE(SetTopmostNative(window_, false));
   EXPECT_FALSE(IsTopmost(window_));
   EXPECT_EQ(BoundsOf(window_), bounds);
 }
 
-TEST(SetTopmostNativeHandleTest, DoesNotCrashForAHandleThatNamesNoWindow) {
-  SetTopmostNative(nullptr, true);
-  SetTopmostNative(nullptr, false);
+// Windows' refusal reaches the caller, so that the button never claims what did not happen.
+TEST(SetTopmostNativeHandleTest, SaysSoForAHandleThatNamesNoWindow) {
+  EXPECT_FALSE(SetTopmostNative(nullptr, true));
+  EXPECT_FALSE(SetTopmostNative(nullptr, false));
 
   HWND gone = MakeWindow();
   ASSERT_NE(gone, nullptr);
   ASSERT_TRUE(DestroyWindow(gone));
-  SetTopmostNative(gone, true);
+  EXPECT_FALSE(SetTopmostNative(gone, true));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
 #include <string>
@@ -51,8 +52,9 @@ TEST_F(WindowTest, ComesBackAsThePersonLeftIt) {
   frmMirt2 back({clock_, picker_, clipboard_, stacking, session}, TimePattern::Default());
   back.Timer1().stop();
   back.Form_Load();
-  std::string problem;
-  ASSERT_TRUE(back.Restore(Decoded(left_as), problem)) << problem;
+  const RestoreOutcome outcome = back.Restore(Decoded(left_as));
+  ASSERT_TRUE(outcome.restored) << outcome.problem;
+  EXPECT_FALSE(outcome.front_refused);
   back.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&back));
 
@@ -120,11 +122,25 @@ TEST_F(WindowTest, AStateThatDoesNotFitChangesNothing) {
   // Only where the system names its boots can a moment be known to lie ahead on this one.
   if (!later.moment.boot.empty()) rows.emplace_back(later, "later than now");
   for (const auto& [state, problem] : rows) {
-    std::string said;
-    EXPECT_FALSE(window_.Restore(state, said));
-    EXPECT_NE(said.find(problem), std::string::npos) << said;
+    const RestoreOutcome outcome = window_.Restore(state);
+    EXPECT_FALSE(outcome.restored);
+    EXPECT_NE(outcome.problem.find(problem), std::string::npos) << outcome.problem;
     EXPECT_EQ(window_.StateText(), before);
   }
+}
+
+// 前へ on a desktop that keeps no window above the others comes back as an ordinary window with
+// 前へ shown, and no box greets the person at login: the caller says so on the terminal.
+TEST_F(WindowTest, FrontOnADesktopThatRefusesItComesBackOrdinary) {
+  SessionState state = Decoded(window_.StateText());
+  state.window.front = true;
+  stacking_.refuse_ = true;
+  const RestoreOutcome outcome = window_.Restore(state);
+  EXPECT_TRUE(outcome.restored);
+  EXPECT_TRUE(outcome.front_refused);
+  EXPECT_FALSE(window_.SwithMae());
+  EXPECT_EQ(C().cmdMae->text(), QString::fromUtf8("前へ"));
+  EXPECT_TRUE(window_.findChildren<QMessageBox*>().isEmpty());
 }
 
 // A place on a screen that is gone comes back on the one there is, 800 pixels square: the
@@ -133,8 +149,7 @@ TEST_F(WindowTest, APlaceOffEveryScreenComesBackOnTheScreen) {
   SessionState state = Decoded(window_.StateText());
   state.window.left = 5000;
   state.window.top = -3000;
-  std::string problem;
-  ASSERT_TRUE(window_.Restore(state, problem)) << problem;
+  ASSERT_TRUE(window_.Restore(state).restored);
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
   EXPECT_TRUE(QRect(0, 0, 800, 800).contains(window_.geometry()))

@@ -325,14 +325,17 @@ void frmMirt2::ApplyBakColr() {
 }
 
 void frmMirt2::cmdMae_Click() {
-  Run("cmdMae_Click", [this] {
-    services_.stacking.SetTopmost(*this, !swith_mae_);
-    const MaeFace& next = swith_mae_ ? kMaeToFront : kMaeRelease;
-    cmdMae->setText(QString::fromUtf8(next.caption));
-    cmdMae->setToolTip(QString::fromUtf8(next.tool_tip));
-    cmdMae->setAccessibleName(QString::fromUtf8(next.accessible_name));
-    swith_mae_ = !swith_mae_;
-  });
+  Run("cmdMae_Click", [this] { SwitchMae(); });
+}
+
+// Where the desktop refuses, the button keeps its face and the flag its value.
+void frmMirt2::SwitchMae() {
+  services_.stacking.SetTopmost(*this, !swith_mae_);
+  const MaeFace& next = swith_mae_ ? kMaeToFront : kMaeRelease;
+  cmdMae->setText(QString::fromUtf8(next.caption));
+  cmdMae->setToolTip(QString::fromUtf8(next.tool_tip));
+  cmdMae->setAccessibleName(QString::fromUtf8(next.accessible_name));
+  swith_mae_ = !swith_mae_;
 }
 
 void frmMirt2::cmdEnd_Click() {
@@ -443,22 +446,23 @@ void frmMirt2::KeepState() {
       /*report=*/false);
 }
 
-bool frmMirt2::Restore(const SessionState& state, std::string& problem) {
+RestoreOutcome frmMirt2::Restore(const SessionState& state) {
+  RestoreOutcome outcome;
   const WindowSnapshot& saved = state.window;
   const DisplayModeLayout& mode = LayoutOf(saved.mode);
   const std::optional<bool> toggled = ToggledSinceChosen(mode, saved.options, saved.height);
   if (!toggled) {
-    problem = "height: not one of the layout's";
-    return false;
+    outcome.problem = "height: not one of the layout's";
+    return outcome;
   }
   const std::optional<std::chrono::nanoseconds> shift =
       ClockShift(state.moment, services_.clock.Now(), boot_);
   if (!shift) {
-    problem = "real: later than now";
-    return false;
+    outcome.problem = "real: later than now";
+    return outcome;
   }
   restoring_ = true;
-  const bool restored = Attempt("Restore", [&] {
+  outcome.restored = Attempt("Restore", [&] {
     ChangedTexts changed = bank_.Restore(state.bank, *shift);
     changed |= bank_.Tick();
     ShowTexts(changed);
@@ -479,11 +483,14 @@ bool frmMirt2::Restore(const SessionState& state, std::string& problem) {
     cmn_dialog1_.SetColor(saved.picker_colour);
     SetCopyStyle(saved.numbered_next);
     PlaceAt(saved.left, saved.top);
-    if (saved.front) cmdMae_Click();
+    if (saved.front) {
+      outcome.front_refused = !Attempt("cmdMae_Click", [this] { SwitchMae(); }, /*report=*/false);
+    }
   });
   restoring_ = false;
+  if (!outcome.restored) outcome.problem = "the window could not take it";
   KeepState();
-  return restored;
+  return outcome;
 }
 
 // Where the window was, on the screen under its middle, or the main screen where none is there

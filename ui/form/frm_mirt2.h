@@ -50,6 +50,15 @@ class CommonDialog {
   Colour color_ = 0;
 };
 
+// What became of bringing the window back as a saved state left it.
+struct RestoreOutcome {
+  // False where the state cannot come back whole: nothing changed, and problem says why.
+  bool restored = false;
+  std::string problem;
+  // 前へ could not be kept on this desktop: the window is in ordinary stacking, 前へ shown.
+  bool front_refused = false;
+};
+
 // The one window of the program: its controls built from the control table and named as the
 // design names them, the stopwatch bank, the timer that ticks as each second of the wall clock
 // begins, and a handler per control and event. Handlers never let an exception reach Qt's event
@@ -68,8 +77,8 @@ class frmMirt2 final : public QWidget, private FormControls {
 
   // After the load handler, before the window is shown: brings the window back as a state saved
   // in an earlier run left it, through the handlers that made it so. A state that cannot be
-  // brought back whole changes nothing: false, and problem says why.
-  bool Restore(const SessionState& state, std::string& problem);
+  // brought back whole changes nothing. Shows no failure: nobody has asked for anything yet.
+  RestoreOutcome Restore(const SessionState& state);
   // The state as it now is, as `--restore` takes it.
   [[nodiscard]] std::string StateText();
 
@@ -123,6 +132,7 @@ class frmMirt2 final : public QWidget, private FormControls {
   void PickColour(const char* handler, std::optional<Colour>& variable, void (frmMirt2::*apply)());
   void ChooseColour(std::optional<Colour>& variable, Colour colour, void (frmMirt2::*apply)());
   void SetCopyStyle(bool numbered_next);
+  void SwitchMae();
   void PlaceAt(int left, int top);
   [[nodiscard]] WindowSnapshot TakeWindowSnapshot() const;
   // Tells the session keeper when what a person has set changed.

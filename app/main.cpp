@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
   }
 
   mirt2::SystemClock clock;
-  mirt2::QtColourPicker picker;
+  mirt2::SystemColourPicker picker;
   mirt2::SystemClipboard clipboard;
   mirt2::NativeWindowStacking stacking;
   mirt2::SystemSessionKeeper session;

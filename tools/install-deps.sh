@@ -30,8 +30,9 @@ native=(
   # the session test: a real X session manager, and the ICE authority it writes
   x11-session-utils x11-xserver-utils
   # the installed-program test: closing a window as a window manager does, validating the
-  # desktop entry and the AppStream metainfo, showing the manual pages
-  libxcb1-dev desktop-file-utils appstream man-db
+  # desktop entry and the AppStream metainfo, showing the manual pages, and GTK's platform
+  # theme, which Qt chooses on Xfce and GNOME, to show that no colour is stored anywhere
+  libxcb1-dev desktop-file-utils appstream man-db qt6-gtk-platformtheme
   # `make package`: dpkg-shlibdeps works out the package's library dependencies
   dpkg-dev
   # desktop benchmark: xwd reads back what the window shows, and X DAMAGE tells when it

@@ -3,9 +3,10 @@
 # Linux desktop needs from it: the program, its menu entry and the entry's icon in the hicolor
 # theme, its metainfo for software centres, its manual pages in English and Japanese, the
 # user manual and its copyright file. Then starts the installed program on an X server of its
-# own, proves it stays up, and closes its window as a user does, through the close request a
-# window manager would send. Nothing outside the scratch root and the private X server is
-# touched.
+# own, proves it stays up, opens the colour dialog and keeps a custom colour in it, and closes
+# its window as a user does, through the close request a window manager would send; then
+# checks that it wrote nothing in its home and XDG folders. Nothing outside the scratch root,
+# the private X server and a private session bus is touched.
 #
 # Usage: installed_program_test.sh BUILD-DIR REQUEST-CLOSE-PROGRAM APP-ID
 set -euo pipefail
@@ -167,11 +168,18 @@ done
 DISPLAY=:$(tr -d '\n' <"$scratch/display")
 export DISPLAY
 
-# A private runtime directory and a session bus address that leads nowhere keep the program
-# off the caller's desktop session, and stop libdbus from launching a bus of its own.
+# The program writes nothing: it starts with an empty home and XDG folders, GTK's platform
+# theme installed, which Qt chooses on Xfce and GNOME, and a session bus of its own on which
+# the desktop's settings store is reached, as in a desktop session.
+dpkg-query -W qt6-gtk-platformtheme >/dev/null 2>&1 ||
+  fail "qt6-gtk-platformtheme is missing; run tools/install-deps.sh"
+user=$scratch/user
+for folder in home config cache data state; do mkdir -p "$user/$folder"; done
 mkdir -m 700 "$scratch/runtime"
-XDG_RUNTIME_DIR=$scratch/runtime DBUS_SESSION_BUS_ADDRESS=unix:path=$scratch/runtime/no-bus \
-  QT_QPA_PLATFORM=xcb "$root/usr/bin/mirt2" &
+HOME=$user/home XDG_CONFIG_HOME=$user/config XDG_CACHE_HOME=$user/cache \
+  XDG_DATA_HOME=$user/data XDG_STATE_HOME=$user/state XDG_RUNTIME_DIR=$scratch/runtime \
+  XDG_CURRENT_DESKTOP=XFCE QT_QPA_PLATFORM=xcb \
+  dbus-run-session -- "$root/usr/bin/mirt2" 2>"$scratch/program.log" &
 app_pid=$!
 
 deadline=$((SECONDS + 20))
@@ -180,7 +188,7 @@ until [[ -n $window ]]; do
   wait_for_exit 0.1
   [[ -z $app_status ]] || fail "the installed program exited with status $app_status before showing its window"
   ((SECONDS < deadline)) || fail "the installed program showed no window within 20 s"
-  window=$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true)
+  window=$(xdotool search --onlyvisible --classname mirt2 2>/dev/null || true)
 done
 [[ $(wc -l <<<"$window") == 1 ]] || fail "the program shows more than one window: $window"
 
@@ -192,8 +200,27 @@ wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*",
 wait_for_exit 1
 [[ -z $app_status ]] || fail "the installed program exited with status $app_status within a second"
 
+# The options box, then 背色: Qt's colour dialog, where Alt+A keeps the colour as a custom one;
+# Esc cancels. Client pixels from design twips at 96 dpi.
+xdotool mousemove --window "$window" $(((2550 + 90) / 15)) $(((450 + 400 + 90) / 15)) click 1
+sleep 0.5
+xdotool mousemove --window "$window" $(((1070 + 275) / 15)) $(((1410 + 130 + 150) / 15)) click 1
+deadline=$((SECONDS + 10))
+until dialog=$(xdotool search --onlyvisible --classname mirt2 | grep -vx "$window"); do
+  ((SECONDS < deadline)) || fail "背色 opened no colour dialog"
+  sleep 0.1
+done
+xdotool windowfocus "$dialog" key alt+a Escape
+deadline=$((SECONDS + 10))
+while xdotool search --onlyvisible --classname mirt2 | grep -qx "$dialog"; do
+  ((SECONDS < deadline)) || fail "the colour dialog did not close"
+  sleep 0.1
+done
+
 "$request_close" "$window" || fail "could not ask the window to close"
 wait_for_exit 10
 [[ -n $app_status ]] || fail "the installed program was still running 10 s after its window was closed"
 ((app_status == 0)) || fail "the installed program exited with status $app_status when its window was closed"
-echo "installed program: files in place, ran, closed with status 0"
+written=$(find "$user" -mindepth 1 -not -type d)
+[[ -z $written ]] || fail "the program wrote: ${written//$user\//}"
+echo "installed program: files in place, ran, kept a colour, closed with status 0, wrote nothing"

@@ -11,18 +11,21 @@
 namespace mirt2::testing {
 
 // A colour picker whose answers the test queues: a colour confirms, nullopt
-// cancels. It records the colour each opening started on.
+// cancels. It records the colour each opening started on, and puts the colour
+// it is given to keep in the first custom slot, as a person adds one.
 class ScriptedPicker final : public ColourPicker {
  public:
   void Answer(std::optional<Colour> answer) { answers_.push_back(answer); }
-  std::optional<Colour> Pick(Colour initial, QWidget* /*parent*/) override {
+  std::optional<Colour> Pick(Colour initial, CustomColours& custom, QWidget* /*parent*/) override {
     opened_on_.push_back(initial);
+    if (keep_) custom[0] = *keep_;
     if (answers_.empty()) return std::nullopt;
     const std::optional<Colour> answer = answers_.front();
     answers_.pop_front();
     return answer;
   }
   std::vector<Colour> opened_on_;
+  std::optional<Colour> keep_;
 
  private:
   std::deque<std::optional<Colour>> answers_;

@@ -36,6 +36,7 @@ TEST_F(WindowTest, ComesBackAsThePersonLeftIt) {
   picker_.Answer(0x0000FF);
   C().cmdMoji->click();
   picker_.Answer(0x112233);
+  picker_.keep_ = 0x445566;
   C().cmdHaikei->click();
   C().cmdMae->click();
   C().cmdCopy->click();
@@ -73,6 +74,7 @@ TEST_F(WindowTest, ComesBackAsThePersonLeftIt) {
   EXPECT_EQ(c.fram1[9]->palette().color(QPalette::Window), QColor(0x33, 0x22, 0x11));
   EXPECT_EQ(c.cmdStr[0]->Face(), QColor(0, 255, 0)) << "the design's button colour";
   EXPECT_EQ(back.cmnDialog1().Color(), 0x112233U);
+  EXPECT_EQ(back.cmnDialog1().Custom()[0], 0x445566U);
   EXPECT_EQ(stacking.calls_, std::vector<bool>{true});
   EXPECT_EQ(c.cmdMae->text(), QString::fromUtf8("元へ"));
   EXPECT_TRUE(back.SwithBang());

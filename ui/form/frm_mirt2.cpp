@@ -419,6 +419,7 @@ WindowSnapshot frmMirt2::TakeWindowSnapshot() const {
   saved.button_colour = button_colr_;
   saved.back_colour = bak_colr_;
   saved.picker_colour = cmn_dialog1_.Color();
+  saved.custom_colours = cmn_dialog1_.Custom();
   saved.front = swith_mae_;
   saved.numbered_next = swith_bang_;
   return saved;
@@ -481,6 +482,7 @@ RestoreOutcome frmMirt2::Restore(const SessionState& state) {
     }
     if (saved.back_colour) ChooseColour(bak_colr_, *saved.back_colour, &frmMirt2::ApplyBakColr);
     cmn_dialog1_.SetColor(saved.picker_colour);
+    cmn_dialog1_.SetCustom(saved.custom_colours);
     SetCopyStyle(saved.numbered_next);
     PlaceAt(saved.left, saved.top);
     if (saved.front) {

@@ -31,23 +31,27 @@ namespace mirt2 {
 //   Timer1  the tick   cmnDialog1  the colour picker (a "common dialog")
 
 // The window's one colour picker, shared by its three colour buttons: it keeps the colour
-// confirmed last, through any of them, and opens on it (black at first).
+// confirmed last, through any of them, and opens on it (black at first), and the custom colours
+// the person keeps in it, for the run.
 class CommonDialog {
  public:
   explicit CommonDialog(ColourPicker& picker) : picker_(picker) {}
 
-  // A confirmed colour becomes the current one; a cancel changes nothing.
+  // A confirmed colour becomes the current one; a cancel changes nothing but the custom colours.
   std::optional<Colour> ShowColor(QWidget* parent) {
-    const std::optional<Colour> chosen = picker_.Pick(color_, parent);
+    const std::optional<Colour> chosen = picker_.Pick(color_, custom_, parent);
     if (chosen) color_ = *chosen;
     return chosen;
   }
   [[nodiscard]] Colour Color() const { return color_; }
   void SetColor(Colour colour) { color_ = colour; }
+  [[nodiscard]] const CustomColours& Custom() const { return custom_; }
+  void SetCustom(const CustomColours& custom) { custom_ = custom; }
 
  private:
   ColourPicker& picker_;
   Colour color_ = 0;
+  CustomColours custom_ = kNoCustomColours;
 };
 
 // What became of bringing the window back as a saved state left it.

@@ -7,6 +7,7 @@
 
 #include "clock.h"
 #include "colour.h"
+#include "session_state.h"
 
 class QWidget;
 
@@ -32,17 +33,20 @@ class SystemClipboard final : public Clipboard {
   void SetText(const std::string& text) override;
 };
 
-// The system colour picker: modal, opening on `initial`; a colour, or nullopt when the user
-// cancels.
+// The system colour picker: modal, opening on `initial` with the custom colours the person keeps
+// in it, which it updates; a colour, or nullopt when the user cancels.
 class ColourPicker {
  public:
   virtual ~ColourPicker() = default;
-  virtual std::optional<Colour> Pick(Colour initial, QWidget* parent) = 0;
+  virtual std::optional<Colour> Pick(Colour initial, CustomColours& custom, QWidget* parent) = 0;
 };
 
-class QtColourPicker final : public ColourPicker {
+// Windows' own colour dialog on Windows; elsewhere Qt's own, never a platform theme's. Neither
+// keeps anything on the disk or in the registry: the custom colours last for the run.
+class SystemColourPicker final : public ColourPicker {
  public:
-  std::optional<Colour> Pick(Colour initial, QWidget* parent) override;
+  SystemColourPicker();
+  std::optional<Colour> Pick(Colour initial, CustomColours& custom, QWidget* parent) override;
 };
 
 // Keeps a window above all others, or returns it to ordinary stacking, without moving or

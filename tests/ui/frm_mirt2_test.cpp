@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -180,10 +181,24 @@ void PrintTo(const ModeRow& row, std::ostream* out) {
 class ModeTableTest : public WindowTest, public ::testing::WithParamInterface<ModeRow> {};
 
 // Every control that shows lies whole inside the client area; an option button as far as its
-// caption's ink, since the design lets its box run past the control panel's edge.
+// caption's ink, since the design lets its box run past the control panel's edge. A button's
+// caption fits where it is drawn, and no button made after it covers that.
 void ExpectEveryShownControlWhole(const QWidget& window) {
   for (const QWidget* control : window.findChildren<QWidget*>()) {
     if (control->isWindow() || !control->isVisibleTo(&window)) continue;
+    if (const auto* button = qobject_cast<const FaceButton*>(control)) {
+      const QRect area = button->CaptionArea().translated(button->pos());
+      EXPECT_LE(QFontMetricsF(button->DrawnFont()).horizontalAdvance(button->text()),
+                area.width())
+          << button->objectName().toStdString();
+      const QObjectList& siblings = button->parentWidget()->children();
+      for (qsizetype n = siblings.indexOf(button) + 1; n < siblings.size(); ++n) {
+        const auto* above = qobject_cast<const QWidget*>(siblings.at(n));
+        if (above == nullptr || !above->isVisibleTo(&window)) continue;
+        EXPECT_FALSE(above->geometry().intersects(area))
+            << above->objectName().toStdString() << " covers " << button->objectName().toStdString();
+      }
+    }
     QRect drawn(control->mapTo(&window, QPoint(0, 0)), control->size());
     if (const auto* option = qobject_cast<const QRadioButton*>(control)) {
       QStyleOptionButton style_option;

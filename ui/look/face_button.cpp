@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "caption_fit.h"
 #include "device_pixels.h"
 #include "focus_mark.h"
 
@@ -25,10 +26,39 @@ void FaceButton::SetWindowDefault(bool is_default) {
   update();
 }
 
+// The siblings made later are drawn above it: where one covers an edge, the face shows up to it.
+QRect FaceButton::ShownPart() const {
+  QRect shown = rect();
+  const QWidget* parent = parentWidget();
+  if (parent == nullptr) return shown;
+  const QObjectList& siblings = parent->children();
+  for (qsizetype n = siblings.indexOf(this) + 1; n < siblings.size(); ++n) {
+    const auto* sibling = qobject_cast<const QWidget*>(siblings.at(n));
+    if (sibling == nullptr || sibling->isHidden()) continue;
+    const QRect over = sibling->geometry().translated(-pos()).intersected(shown);
+    if (over.isEmpty() || over.height() < shown.height()) continue;
+    if (over.right() == shown.right()) {
+      shown.setRight(over.left() - 1);
+    } else if (over.left() == shown.left()) {
+      shown.setLeft(over.right() + 1);
+    }
+  }
+  return shown;
+}
+
+// The edge is a pixel wide at every scale that matters here.
+QRect FaceButton::CaptionArea() const {
+  return ShownPart().intersected(rect().adjusted(1, 1, -1, -1));
+}
+
+// A pixel clear on either side, as a centred label keeps.
+QFont FaceButton::DrawnFont() const {
+  return FitCaptionFont(font(), text(), CaptionArea().width() - 2);
+}
+
 void FaceButton::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const bool sunken = isDown();
-  QRectF caption_area;
   {
     // Edges in whole device pixels, so that at 1.25 or 1.5 no edge is lost and no face colour
     // shows outside the bevel.
@@ -48,16 +78,18 @@ void FaceButton::paintEvent(QPaintEvent* /*event*/) {
     device.Fill(QRect(face.left(), face.top(), line, face.height() - line), top_left);
     device.Fill(QRect(face.left(), face.bottom() - line + 1, face.width(), line), bottom_right);
     device.Fill(QRect(face.right() - line + 1, face.top(), line, face.height()), bottom_right);
-    // The focus mark inside the bevel, a line of face colour between them.
+    // The focus mark inside the bevel, a line of face colour between them, round the part that
+    // shows.
     if (hasFocus()) {
-      device.FillRing(face.adjusted(2 * line, 2 * line, -2 * line, -2 * line), line,
+      const QRect shown = face.intersected(device.Rect(ShownPart()));
+      device.FillRing(shown.adjusted(2 * line, 2 * line, -2 * line, -2 * line), line,
                       FocusMarkColour(face_));
     }
-    caption_area = device.Logical(face);
   }
 
+  const QRect caption_area = CaptionArea();
   painter.setPen(palette().color(QPalette::ButtonText));
-  painter.setFont(font());
+  painter.setFont(DrawnFont());
   painter.drawText(sunken ? caption_area.translated(1, 1) : caption_area, Qt::AlignCenter, text());
 }
 

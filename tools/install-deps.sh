@@ -27,8 +27,8 @@ native=(
   # the GNOME test: GNOME's compositor nested in the X server, with XWayland, Qt's Wayland
   # platform for the program natively there, and ImageMagick to read the screen's pixels
   mutter xwayland qt6-wayland imagemagick
-  # the session test: a real X session manager, and the ICE authority it writes
-  x11-session-utils x11-xserver-utils
+  # the session test: Xfce's session manager, which brings xfconf, and its window manager
+  xfce4-session xfwm4
   # the installed-program test: closing a window as a window manager does, validating the
   # desktop entry and the AppStream metainfo, showing the manual pages, and GTK's platform
   # theme, which Qt chooses on Xfce and GNOME, to show that no colour is stored anywhere

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# The program under a real X session manager, xsm, as a KDE or xfce session
-# keeps it: xsm starts it, the person sets it up (five panels, the options, a
-# background, 前へ, three stopwatches running and two stopped), xsm saves the
-# session and ends it, and the command it recorded, started in the next
-# session, shows the window as it was, the running stopwatches counting on.
-# Then 終了 is the person's end: at the next save xsm holds no command for it.
+# The program in an Xfce session, as an Xfce user keeps it: xfce4-session
+# starts it at login from the autostart folder, the person sets it up (five
+# panels, the options, a background, 前へ, three stopwatches running and two
+# stopped) and logs out, xfce4-session saves the session, and at the next login
+# it starts the program itself, from the command it recorded, as it was: the
+# running stopwatches counting on. Then 終了 is the person's end: the session
+# saved at the next logout holds no command for it, and the login after that
+# brings nothing back.
 #
-# The next session is a new one that the test starts the command in: xsm
-# itself cannot restart a command of more than about 200 characters (its own
-# buffer overflows), which KDE's and xfce's session managers can.
+# Each login is xfce4-session on a session bus of its own, in a home of the
+# test's own that the logins share; the first, with no session saved yet,
+# starts xfwm4 in place of with-x.sh's openbox. The program writes where
+# xfce4-session does, which a failing test shows.
 #
 #   tools/with-x.sh tests/e2e/session_test.sh path/to/mirt2
 set -euo pipefail
@@ -16,39 +19,81 @@ set -euo pipefail
 binary=${1:?usage: session_test.sh BINARY}
 # shellcheck source-path=SCRIPTDIR source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-for tool in xsm iceauth xwd; do
+for tool in xfce4-session xfce4-session-logout xfwm4 dbus-run-session xwd; do
   command -v "$tool" >/dev/null || fail "$tool is missing; run tools/install-deps.sh"
 done
 
-readonly title='ミルテス-２'
-# xsm keeps its sessions in SM_SAVE_DIR, and starts what .xsmstartup lists in
-# the home of the program that start_app starts.
+# A login starts a bus, xfconfd, xfwm4 and xfsettingsd before the program.
+E2E_DEADLINE_S=30
+readonly app_title='ミルテス-２'
+# start_app's home, which holds its XDG_CONFIG_HOME and XDG_CACHE_HOME.
 home=$E2E_TMP/home
-mkdir -p "$home"
-session_file=$home/.XSM-Default
+autostart=$home/.config/autostart
+mkdir -p "$autostart" "$home/.config/xfce4/xfconf/xfce-perchannel-xml"
+mkdir -m 700 "$E2E_TMP/runtime"
+# Save on logout, as the logout dialog's "Save session for future logins" does;
+# with no session saved yet, start xfwm4 alone, in place of openbox.
+cat >"$home/.config/xfce4/xfconf/xfce-perchannel-xml/xfce4-session.xml" <<'EOF'
+<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-session" version="1.0">
+  <property name="general" type="empty">
+    <property name="SaveOnExit" type="bool" value="true"/>
+  </property>
+  <property name="sessions" type="empty">
+    <property name="Failsafe" type="empty">
+      <property name="Count" type="int" value="1"/>
+      <property name="Client0_Command" type="array">
+        <value type="string" value="xfwm4"/>
+        <value type="string" value="--replace"/>
+      </property>
+    </property>
+  </property>
+</channel>
+EOF
 
-start_session() {
-  rm -f "$session_file" "$home"/.XSMlock-*
-  start_app env SM_SAVE_DIR="$home" xsm -verbose
-  xsm_pid=$APP_PID
+# The session's processes, with those that leave the test's process tree (the
+# bus's xfconfd, the SSH and GPG agents): all carry its runtime directory.
+session_processes() {
+  grep -lsxzF "XDG_RUNTIME_DIR=$E2E_TMP/runtime" /proc/[0-9]*/environ | cut -d/ -f3
+}
+xfwm4_manages() {
+  local check
+  check=$(xprop -root -notype _NET_SUPPORTING_WM_CHECK) &&
+    [[ $(xprop -id "${check##* }" -notype _NET_WM_NAME) == *'"Xfwm4"' ]]
+}
+login() {
+  start_app env XDG_RUNTIME_DIR="$E2E_TMP/runtime" dbus-run-session -- \
+    sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0" && exec xfce4-session' "$E2E_TMP/bus"
+  wait_for "xfwm4" xfwm4_manages || fail "the session started no xfwm4"
+  # Should the test fail, all are stopped before their files are removed:
+  # xfconfd writes the settings as it ends.
+  mapfile -t e2e_apps < <(session_processes)
+}
+logout() {
+  DBUS_SESSION_BUS_ADDRESS=$(<"$E2E_TMP/bus") xfce4-session-logout --logout ||
+    fail "xfce4-session-logout could not reach the session"
+  wait_for "the session to end" eval '[[ -z $(session_processes) ]]' ||
+    fail "outlived the session: $(session_processes | xargs ps -o args= -p)"
+  e2e_apps=()
+  session_file=$(echo "$home/.cache/sessions/xfce4-session-"*"$DISPLAY")
 }
 find_program() {
-  wid=$(find_window "$title") || fail "the program shows no window"
+  wid=$(find_window "$app_title") || fail "the program shows no window"
   app_pid=$(xprop -id "$wid" _NET_WM_PID | sed 's/.*= //')
   wait_for "the frame" frame_extents "$wid" || fail "the window was never framed"
 }
+autostart() { printf '[Desktop Entry]\nType=Application\nName=%s\nExec=%s\n' "$1" "$2" >"$autostart/$1.desktop"; }
 
-# The restart command xsm saved for the program, an argument a line.
+# The restart command xfce4-session saved for the program, an argument a line.
 recorded_command() {
   [[ -f "$session_file" ]] || return 1
   awk -v program="$binary" '
-    /^RestartCommand$/ { getline; reading = 1; n = 0; next }
-    reading && /^\t/ { args[n++] = substr($0, 2); next }
-    reading { reading = 0; if (args[0] == program) for (i = 0; i < n; i++) print args[i] }
-  ' "$session_file"
+    { key = $0; sub(/=.*/, "", key); sub(/^[^=]*=/, "") }
+    key ~ /_Program$/ && $0 == program { client = substr(key, 1, length(key) - 8) }
+    key ~ /_RestartCommand$/ { restart[substr(key, 1, length(key) - 15)] = $0 }
+    END { if (client != "") print restart[client] }
+  ' "$session_file" | tr , '\n'
 }
-saved_with_state() { recorded_command | grep -qx -- --restore; }
-saved_without_program() { [[ -f "$session_file" ]] && [[ -z "$(recorded_command)" ]]; }
 copied() {
   local text
   text=$(clipboard_text | tr -d '\r') && [[ -n "$text" && "$text" != "$previous_copy" ]] || return 1
@@ -64,9 +109,9 @@ background() { window_pixels "$wid" 1 "$(px 1500)" 1 1 | tr -d ' '; }
 seconds_of() { IFS=: read -r h m s <<<"${1#*－}" && echo $((10#$h * 3600 + 10#$m * 60 + 10#$s)); }
 previous_copy=
 
-# -- The first session: xsm starts the program, and the person sets it up.
-echo "$binary" >"$home/.xsmstartup"
-start_session
+# -- The first login: the autostart folder starts the program, and the person sets it up.
+autostart mirt2 "\"$binary\""
+login
 find_program
 click_at "$wid" "$(px 2170)" "$(px $((450 + 250 + 90)))" # 5
 wait_for "five panels" client_height_is 3930 || fail "5 did not lay out five panels"
@@ -93,24 +138,14 @@ place=$(outer_geometry "$wid")
 [[ $(wc -l <<<"$before") == 5 ]] || fail "copied: $before"
 pass "set up: five panels, the options, a background, 前へ, three running, two stopped: $(paste -sd ' ' <<<"$before")"
 
-kill -USR1 "$xsm_pid" # a checkpoint
-wait_for "xsm to save the state" saved_with_state || fail "xsm saved no state: $(cat "$session_file")"
-kill -TERM "$xsm_pid" # the session ends: save, then die
-wait_exit "$xsm_pid" 10 || fail "xsm did not end the session"
-wait_for "the program to end with the session" eval '! e2e_running "$app_pid"' ||
-  fail "the program outlived the session"
-mapfile -t argv < <(recorded_command)
-command=${argv[*]}
-pass "xsm recorded ${#command} characters: ${command:0:120}…"
+rm "$autostart/mirt2.desktop"
+logout
+recorded_command | grep -qx -- --restore || fail "xfce4-session saved no state: $(cat "$session_file")"
+command=$(recorded_command | paste -sd ' ')
+pass "xfce4-session recorded ${#command} characters: ${command:0:120}…"
 
-# -- The next session: the command recorded, in a new session.
-sleep 1.5
-printf '#!/bin/sh\necho "$SESSION_MANAGER" >%s/address\n' "$E2E_TMP" >"$E2E_TMP/address.sh"
-chmod +x "$E2E_TMP/address.sh"
-echo "$E2E_TMP/address.sh" >"$home/.xsmstartup"
-start_session
-wait_for "the session manager's address" test -s "$E2E_TMP/address" || fail "xsm gave no address"
-start_app env SESSION_MANAGER="$(<"$E2E_TMP/address")" "${argv[@]}"
+# -- The next login: xfce4-session starts the program as it was.
+login
 find_program
 wait_for "the layout" client_height_is 4360 || fail "came back at $(client_size "$wid")"
 [[ "$(client_size "$wid")" == "187 263" ]] || fail "client area $(client_size "$wid")"
@@ -136,14 +171,19 @@ done
 ! grep -q 'does not fit' "${e2e_logs[-1]}" || fail "the program refused its state"
 pass "came back as it was: 187x263 at $x1,$y1, the background, above, $(paste -sd ' ' <<<"$after")"
 
-# -- 終了: the person's end, after a save that holds the program.
-kill -USR1 "$xsm_pid"
-wait_for "xsm to save the state" saved_with_state || fail "xsm holds no state in the new session"
+# -- 終了, then a logout that saves the session without the program.
 click_control 2480 120 650 700 320
 wait_for "the program to end" eval '! e2e_running "$app_pid"' || fail "終了 did not end the program"
 touch -d '1 minute ago' "$session_file"
 stamp=$(stat -c %Y "$session_file")
-kill -USR1 "$xsm_pid"
-wait_for "xsm to save" eval '(($(stat -c %Y "$session_file") != stamp))' || fail "xsm did not save"
-saved_without_program || fail "xsm still holds: $(recorded_command | paste -sd ' ')"
-pass "after 終了, xsm's next save holds no command for the program"
+logout
+(($(stat -c %Y "$session_file") != stamp)) || fail "xfce4-session did not save the session"
+[[ -z "$(recorded_command)" ]] || fail "xfce4-session still holds: $(recorded_command | paste -sd ' ')"
+# The autostart folder is read once the saved session's programs are started.
+autostart marker "touch \"$E2E_TMP/started\""
+login
+wait_for "the autostart folder" test -e "$E2E_TMP/started" || fail "the login ran no autostart entry"
+shown() { [[ -n "$(e2e_windows_titled "$app_title")" ]]; }
+! wait_for -t 5 "the window" shown 2>/dev/null || fail "the program came back after 終了"
+logout
+pass "after 終了, the session holds no command for the program and the next login starts none"

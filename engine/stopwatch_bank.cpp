@@ -48,6 +48,8 @@ ChangedTexts StopwatchBank::StartOne(int i) {
   // The start time of day belongs to the run as a whole: only a start made
   // while nothing runs begins a new one.
   if (!AnyRunning()) changed = SetStartOfDay(clock_.Now().time_of_day);
+  // Stopped before the next tick, it keeps the time it shows, to continue from.
+  KeepRan(slot);
   swith_t_[slot] = true;
   swith_j_[slot] = true;
   return changed;
@@ -58,12 +60,43 @@ ChangedTexts StopwatchBank::StopOne(int i) {
   return {};
 }
 
-// The text stays as the last tick left it, and so does the real time it ran: up to that tick.
-// One armed and not yet ticked keeps what it had.
-void StopwatchBank::Stop(std::size_t slot) {
+// Up to the last tick. One armed, or continued, and not yet ticked keeps what it had, as its text
+// does.
+void StopwatchBank::KeepRan(std::size_t slot) {
   if (swith_t_[slot] && !swith_j_[slot]) {
-    ran_[slot] = std::max(last_tick_real_ - str_time_[slot], nanoseconds(0));
+    ran_[slot] = std::max(ran_[slot], last_tick_real_ - str_time_[slot]);
   }
+}
+
+bool StopwatchBank::CanContinue(int i) const {
+  const std::size_t slot = Slot(i);
+  return !swith_t_[slot] && jikan_text_[slot] != kZeroText;
+}
+
+// The start is set directly from the time it ran, not armed for the next tick, which would
+// count from zero; the text it shows stays until a tick passes it, so it never counts down.
+ChangedTexts StopwatchBank::ContinueOne(int i) {
+  if (!CanContinue(i)) return {};
+  const std::size_t slot = Slot(i);
+  str_time_[slot] = clock_.Now().real - ran_[slot];
+  swith_t_[slot] = true;
+  swith_j_[slot] = false;
+  return {};
+}
+
+ChangedTexts StopwatchBank::ResetOne(int i) {
+  const std::size_t slot = Slot(i);
+  Stop(slot);
+  ran_[slot] = nanoseconds(0);
+  shown_seconds_[slot] = 0;
+  ChangedTexts changed;
+  if (Assign(jikan_text_[slot], kZeroText)) changed.MarkJikan(i);
+  return changed;
+}
+
+// The text stays as the last tick left it, and so does the real time it ran: up to that tick.
+void StopwatchBank::Stop(std::size_t slot) {
+  KeepRan(slot);
   swith_t_[slot] = false;
   swith_j_[slot] = false;
 }
@@ -156,6 +189,7 @@ ChangedTexts StopwatchBank::Tick() {
     if (!(swith_t_[s] && swith_j_[s])) continue;
     str_time_[s] = second_began + reading.into_second;
     shown_seconds_[s] = 0;
+    ran_[s] = nanoseconds(0);
   }
 
   if (!start_time_set_) {

@@ -54,6 +54,14 @@ class StopwatchBank {
 
   ChangedTexts StartOne(int i);
   ChangedTexts StopOne(int i);
+  // 続きから: a stopped stopwatch runs on from the real time it ran, from now; its text follows
+  // at the next tick. Nothing where it runs or shows the zero text (see CanContinue).
+  ChangedTexts ContinueOne(int i);
+  // 0 に戻す: stopwatch i alone stops and shows the zero text.
+  ChangedTexts ResetOne(int i);
+  // Neither touches the start time of day: a continuation is not a beginning, and one
+  // stopwatch cleared is not all.
+  [[nodiscard]] bool CanContinue(int i) const;
   ChangedTexts StartAll();
   ChangedTexts StopAll();
   ChangedTexts ResetAll();
@@ -87,6 +95,7 @@ class StopwatchBank {
   static bool Assign(std::string& target, std::string_view value);
   ChangedTexts Halt(bool reset);
   void Stop(std::size_t slot);
+  void KeepRan(std::size_t slot);
   ChangedTexts SetStartOfDay(int seconds);
   std::chrono::nanoseconds SecondBegan(const ClockReading& reading);
 

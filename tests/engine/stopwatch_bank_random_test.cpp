@@ -11,8 +11,10 @@
 //   seconds begun since, as the program has always shown;
 // - unchanged from one tick to the next in the same wall-clock second;
 // and the tick reads the clocks once, so that stopwatches it starts agree.
-// Now and then the program comes back on the same boot, its bank taken through
-// its text form into a new one, and all of that holds on.
+// Stopped stopwatches are continued and set back to zero one by one, and a
+// continued one keeps to the real time it ran in all. Now and then the
+// program comes back on the same boot, its bank taken through its text form
+// into a new one, and all of that holds on.
 //
 // One walker, two paces: a short walk busy with commands and clock changes, in
 // both clock formats, and a week of ticks a second apart with commands minutes
@@ -82,6 +84,8 @@ struct Stopwatch {
   bool wall_set = false;  // since the start
   long long shown = 0;    // whole seconds at the last tick, days included
   std::string text = "00:00:00";
+  nanoseconds ran{};        // stopped: the real time it ran, up to the tick before the stop
+  bool continued = false;  // since the last tick
 };
 
 // How often, one in so many ticks, each thing happens between two ticks.
@@ -124,6 +128,7 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
   int comebacks = 0;
   long long longest_run = 0;
   long long last_tick_second = clock.WallSecond();
+  nanoseconds last_tick_real = clock.real_;
   bool set_since_last_tick = false;
 
   std::string failure;
@@ -135,11 +140,19 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
     for (const Stopwatch& r : runs) any_running = any_running || r.state != State::kStopped;
     const long long second = clock.WallSecond();
     bank->StartOne(i);
+    Stopwatch& r = runs[static_cast<std::size_t>(i - 1)];
+    if (r.state == State::kRunning) r.ran = std::max(r.ran, last_tick_real - r.start_real);
     if (!any_running) {
       str_jikan = Format(second - Floored(second, kDay) * kDay, twelve_hour);
       start_time_set = true;
     }
-    runs[static_cast<std::size_t>(i - 1)].state = State::kArmed;
+    r.state = State::kArmed;
+  };
+  // A stop keeps the real time it ran up to the tick before; one armed, or continued since that
+  // tick, keeps what it had.
+  auto stop = [&last_tick_real](Stopwatch& r) {
+    if (r.state == State::kRunning) r.ran = std::max(r.ran, last_tick_real - r.start_real);
+    r.state = State::kStopped;
   };
   // Whether the wall clock was set, rather than both clocks run on.
   auto change_clock = [&] {
@@ -189,11 +202,24 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
     if (one_in(pace.command)) {
       int i = 1;
       while (i < kStopwatchCount && one_in(2)) ++i;
-      if (one_in(2)) {
+      Stopwatch& r = runs[static_cast<std::size_t>(i - 1)];
+      const long long which = pick(0, 5);
+      if (which < 2) {
         start_one(i);
-      } else {
+      } else if (which < 4) {
         bank->StopOne(i);
-        runs[static_cast<std::size_t>(i - 1)].state = State::kStopped;
+        stop(r);
+      } else if (which == 4) {
+        bank->ContinueOne(i);
+        if (r.state == State::kStopped && r.text != "00:00:00") {
+          r.state = State::kRunning;
+          r.start_real = clock.real_ - r.ran;
+          r.wall_set = true;
+          r.continued = true;
+        }
+      } else {
+        bank->ResetOne(i);
+        r = Stopwatch{};
       }
     }
     if (one_in(pace.all_command)) {
@@ -209,7 +235,7 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
         }
       } else if (which == 1) {
         bank->StopAll();
-        for (Stopwatch& r : runs) r.state = State::kStopped;
+        for (Stopwatch& r : runs) stop(r);
       } else if (which == 2) {
         bank->ResetAll();
         str_jikan = "00:00:00";
@@ -220,7 +246,7 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
         }
       } else {
         bank->ClearSwitches();
-        for (Stopwatch& r : runs) r.state = State::kStopped;
+        for (Stopwatch& r : runs) stop(r);
       }
     }
 
@@ -232,6 +258,7 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
     if (Floored(second, kDay) != Floored(last_tick_second, kDay)) ++midnights;
     const bool same_second = second == last_tick_second && !set_since_last_tick;
     last_tick_second = second;
+    last_tick_real = clock.real_;
     set_since_last_tick = false;
     if (!start_time_set) {
       for (Stopwatch& r : runs) r.text = "00:00:00";
@@ -247,10 +274,10 @@ TEST_P(RandomBankTest, ElapsedTimesKeepToRealTimeThroughClockChangesAndMidnights
         if (shown_text != r.text) fail(where.str() + ", stopped at \"" + r.text + "\"");
         continue;
       }
-      const bool started = r.state == State::kArmed;
-      if (started) {
-        r = Stopwatch{State::kRunning, clock.real_, second, false, 0, ""};
-      }
+      const bool armed = r.state == State::kArmed;
+      const bool started = armed || r.continued;
+      r.continued = false;
+      if (armed) r = Stopwatch{State::kRunning, clock.real_, second, false, 0, ""};
       int h = 0;
       int m = 0;
       int sec = 0;

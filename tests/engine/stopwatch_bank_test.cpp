@@ -270,6 +270,73 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+// A stopwatch stopped and continued counts on from the real time it ran, not from zero and not
+// from the whole seconds it showed, turning over with the wall clock's seconds; the paused time
+// and a clock set meanwhile count not. Set back to zero alone, it leaves the others and the
+// start time of day, and cannot continue.
+struct Continuation {
+  const char* what;
+  const char* start;
+  std::chrono::nanoseconds run;    // until the stop
+  std::chrono::nanoseconds pause;  // both clocks
+  std::chrono::nanoseconds step;   // the wall clock alone, while paused
+  std::chrono::nanoseconds after;  // the continuation
+  const char* shown;
+};
+
+void PrintTo(const Continuation& row, std::ostream* out) {
+  *out << row.what;
+}
+
+class ContinuationTest : public BankTest, public ::testing::WithParamInterface<Continuation> {};
+
+TEST_P(ContinuationTest, CountsOnFromTheRealTimeItRan) {
+  const Continuation& row = GetParam();
+  clock_.RunTo(row.start);
+  bank_.StartOne(1);
+  bank_.StartOne(2);
+  bank_.Tick();
+  clock_.Run(row.run);
+  bank_.Tick();
+  bank_.StopOne(1);
+  const std::string str_jikan = bank_.StrJikanText();
+  clock_.Run(row.pause);
+  clock_.Step(row.step);
+  if (std::string_view(row.shown) == "00:00:00") {
+    EXPECT_TRUE(bank_.ResetOne(1).Jikan(1));
+    EXPECT_FALSE(bank_.CanContinue(1));
+  } else {
+    EXPECT_TRUE(bank_.CanContinue(1));
+  }
+  bank_.ContinueOne(1);
+  bank_.Tick();
+  clock_.Run(row.after);
+  bank_.Tick();
+  EXPECT_EQ(bank_.JikanText(1), row.shown);
+  EXPECT_NE(bank_.JikanText(2), "00:00:00") << "the other runs on";
+  EXPECT_EQ(bank_.StrJikanText(), str_jikan);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ContinuationTest,
+    ::testing::Values(
+        // 5.4 s (showing 0:00:05), continued at 9:01:05.2: the time turns over with the wall
+        // clock's seconds as though begun at 9:00:59.8, to 9 s at 9:01:08, after 8.2 s. Whole
+        // seconds alone, 5 s, would have shown 8 s.
+        Continuation{"exactly", "9:00:00.3", 5400ms, 59500ms, 0s, 2800ms, "0:00:09"},
+        Continuation{"before the second", "9:00:00.3", 5400ms, 59500ms, 0s, 2799ms, "0:00:08"},
+        Continuation{"across a step of the clock", "9:00:00.3", 5400ms, 59500ms, -10min, 2800ms,
+                     "0:00:09"},
+        Continuation{"after a day", "9:00:00.3", 24h, 3h, 0s, 2h, "26:00:00"},
+        Continuation{"back to zero", "9:00:00.3", 5400ms, 1min, 0s, 2600ms, "00:00:00"}),
+    [](const ::testing::TestParamInfo<Continuation>& info) {
+      std::string name = info.param.what;
+      for (char& c : name) {
+        if (c == ' ') c = '_';
+      }
+      return name;
+    });
+
 // A time service steps the wall clock by a fraction of a second. The elapsed
 // times then turn over with the wall clock's new seconds, stay within a second
 // of the real time, and never count down.

@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStyle>
@@ -151,6 +153,44 @@ TEST_F(WindowTest, ButtonsDriveTheStopwatchesAndLabelsShowTheTick) {
   EXPECT_EQ(lblJikan(7)->text(), "00:00:00");
   EXPECT_EQ(C().lblStrJikan->text(), "00:00:00");
   EXPECT_EQ(C().lblImaJikan->text(), "11:10:00");
+}
+
+// A right-click on a panel opens its menu, and so does Shift+F10 on its buttons: 続きから計る
+// runs a stopped stopwatch on from its time, 0 に戻す sets one alone back to zero; neither
+// touches 開始時刻, and a running stopwatch has nothing to continue.
+TEST_F(WindowTest, APanelsMenuContinuesItsStopwatchOrSetsItAloneBackToZero) {
+  C().opt5->click();
+  window_.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+  TickAt("9:00:00");
+  cmdStr(3)->click();
+  cmdStr(4)->click();
+  TickAt("9:00:05");
+  cmdStp(3)->click();
+  clock_.RunTo("9:10:00");
+
+  QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                lblJikan(3)->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(lblJikan(3), &right_click);
+  QMenu* menu = window_.PanelMenu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->isVisible());
+  menu->actions().at(0)->trigger();
+  EXPECT_EQ(lblJikan(3)->text(), "0:00:05");
+  TickAt("9:10:07");
+  EXPECT_EQ(lblJikan(3)->text(), "0:00:12");
+
+  menu->hide();
+  cmdStp(4)->setFocus();
+  QTest::keyClick(cmdStp(4), Qt::Key_F10, Qt::ShiftModifier);
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_FALSE(menu->actions().at(0)->isEnabled()) << "stopwatch 4 runs";
+  menu->actions().at(1)->trigger();
+  EXPECT_EQ(lblJikan(4)->text(), "00:00:00");
+  EXPECT_FALSE(window_.Bank().SwithT(4));
+  TickAt("9:10:08");
+  EXPECT_EQ(lblJikan(3)->text(), "0:00:13");
+  EXPECT_EQ(C().lblStrJikan->text(), "9:00:00");
 }
 
 TEST_F(WindowTest, HiddenRunningStopwatchIsShownCurrentWhenItsPanelReturns) {

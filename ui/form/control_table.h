@@ -62,6 +62,11 @@ inline constexpr std::string_view kCopyUnnumberedTip =
 inline constexpr std::string_view kCopyNumberedTip =
     "番号入りでタイマーの時間をクリップボードに送ります";
 
+// Each panel's menu, from a right-click on the panel, the Menu key or Shift+F10: a stopwatch
+// continued from the time it shows, or set back to zero alone.
+inline constexpr std::string_view kContinueCaption = "続きから計る(&C)";
+inline constexpr std::string_view kBackToZeroCaption = "0 に戻す(&R)";
+
 // The always-on-top button, to the eye and to a screen reader alike.
 struct MaeFace {
   std::string_view caption;

@@ -2,10 +2,12 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
@@ -345,6 +347,74 @@ void frmMirt2::cmdEnd_Click() {
   });
 }
 
+// 続きから: the start is set from the time the stopwatch ran, and the tick that shows it runs
+// straight after, as a start's does. 開始時刻 stays: a continuation is not a beginning.
+void frmMirt2::mnuContinue_Click(int index) {
+  Run("mnuContinue_Click", [this, index] {
+    ChangedTexts changed = bank_.ContinueOne(index);
+    changed |= bank_.Tick();
+    ShowTexts(changed);
+  });
+}
+
+// One stopwatch cleared is not all: 開始時刻 and the others stay.
+void frmMirt2::mnuBackToZero_Click(int index) {
+  Run("mnuBackToZero_Click", [this, index] { ShowTexts(bank_.ResetOne(index)); });
+}
+
+// Made when it first opens, which most runs never do. A window of its own, it keeps the system's
+// colours and font, which read whatever the person chose for the window.
+void frmMirt2::ShowPanelMenu(int index, const QPoint& at, bool from_keyboard) {
+  if (panel_menu_ == nullptr) {
+    panel_menu_ = new QMenu(this);
+    mnu_continue_ = panel_menu_->addAction(QString::fromUtf8(kContinueCaption));
+    mnu_back_to_zero_ = panel_menu_->addAction(QString::fromUtf8(kBackToZeroCaption));
+    connect(mnu_continue_, &QAction::triggered, this, [this] { mnuContinue_Click(menu_panel_); });
+    connect(mnu_back_to_zero_, &QAction::triggered, this,
+            [this] { mnuBackToZero_Click(menu_panel_); });
+  }
+  menu_panel_ = index;
+  // Nothing to continue while it runs, or before it has run.
+  mnu_continue_->setEnabled(bank_.CanContinue(index));
+  panel_menu_->setAccessibleName(QString::fromUtf8("ストップウォッチ %1 のメニュー").arg(index));
+  panel_menu_->popup(at);
+  if (from_keyboard) {
+    panel_menu_->setActiveAction(mnu_continue_->isEnabled() ? mnu_continue_ : mnu_back_to_zero_);
+  }
+}
+
+int frmMirt2::PanelOf(const QWidget* control) const {
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    const auto n = static_cast<std::size_t>(i - 1);
+    if (control != nullptr && (control == cmdStr[n] || control == cmdStp[n])) return i;
+  }
+  return 0;
+}
+
+int frmMirt2::PanelAt(const QPoint& at) const {
+  for (int i = 1; i <= kStopwatchCount; ++i) {
+    const QFrame* panel = fram1[static_cast<std::size_t>(i - 1)];
+    if (panel->isVisible() && panel->geometry().contains(at)) return i;
+  }
+  return 0;
+}
+
+// A right-click anywhere on a panel, its number, time, frame or buttons, none of which take it,
+// comes here; so does the Menu key, on the focused control. From the keyboard the menu opens
+// below the focused button, as Windows opens it.
+void frmMirt2::contextMenuEvent(QContextMenuEvent* event) {
+  const QWidget* focused = focusWidget();
+  const bool by_mouse = event->reason() == QContextMenuEvent::Mouse;
+  const int panel = by_mouse ? PanelAt(event->pos()) : PanelOf(focused);
+  if (panel == 0) {
+    event->ignore();
+    return;
+  }
+  ShowPanelMenu(panel,
+                by_mouse ? event->globalPos() : focused->mapToGlobal(focused->rect().bottomLeft()),
+                !by_mouse);
+}
+
 int frmMirt2::DisplayMode() const {
   if (opt1->isChecked()) return 1;
   if (opt5->isChecked()) return 5;
@@ -382,6 +452,14 @@ void frmMirt2::keyPressEvent(QKeyEvent* event) {
       default_button != nullptr) {
     default_button->click();
     return;
+  }
+  // Shift+F10 opens the focused panel's menu as the Menu key does: Windows makes a context menu
+  // of it, which Qt on X11 does not.
+  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    if (const QWidget* focused = focusWidget(); PanelOf(focused) != 0) {
+      ShowPanelMenu(PanelOf(focused), focused->mapToGlobal(focused->rect().bottomLeft()), true);
+      return;
+    }
   }
   QWidget::keyPressEvent(event);
 }
@@ -486,7 +564,8 @@ RestoreOutcome frmMirt2::Restore(const SessionState& state) {
     SetCopyStyle(saved.numbered_next);
     PlaceAt(saved.left, saved.top);
     if (saved.front) {
-      outcome.front_refused = !Attempt("cmdMae_Click", [this] { SwitchMae(); }, /*report=*/false);
+      outcome.front_refused = !Attempt(
+          "cmdMae_Click", [this] { SwitchMae(); }, /*report=*/false);
     }
   });
   restoring_ = false;

@@ -3,6 +3,9 @@
 #include <QTimer>
 #include <QWidget>
 
+class QAction;
+class QMenu;
+
 #include "accessibility.h"
 #include "colour.h"
 #include "control_table.h"
@@ -29,6 +32,8 @@ namespace mirt2 {
 //   Swith  a switch, a flag: SwithT runs, SwithJ waits for its start time,
 //          SwithBang copies with numbers (番号), SwithMae keeps the window in front
 //   Timer1  the tick   cmnDialog1  the colour picker (a "common dialog")
+//   mnu  an item of a panel's menu: mnuContinue continues (続きから計る), mnuBackToZero sets
+//        one stopwatch back to zero (0 に戻す)
 
 // The window's one colour picker, shared by its three colour buttons: it keeps the colour
 // confirmed last, through any of them, and opens on it (black at first), and the custom colours
@@ -102,6 +107,11 @@ class frmMirt2 final : public QWidget, private FormControls {
   void cmdHaikei_Click();
   void cmdMae_Click();
   void cmdEnd_Click();
+  void mnuContinue_Click(int index);
+  void mnuBackToZero_Click(int index);
+  // Opens panel `index`'s menu at `at`, on the screen; from the keyboard, on its first item
+  // that can be chosen, which a screen reader then reads.
+  void ShowPanelMenu(int index, const QPoint& at, bool from_keyboard);
 
   [[nodiscard]] const StopwatchBank& Bank() const { return bank_; }
   [[nodiscard]] const FormControls& Controls() const { return *this; }
@@ -116,12 +126,15 @@ class frmMirt2 final : public QWidget, private FormControls {
   [[nodiscard]] Colour ButtonColr() const { return button_colr_.value_or(0); }
   [[nodiscard]] Colour BakColr() const { return bak_colr_.value_or(0); }
   [[nodiscard]] const CommonDialog& cmnDialog1() const { return cmn_dialog1_; }
+  // The panels' menu, made when it first opens; null until then.
+  [[nodiscard]] QMenu* PanelMenu() const { return panel_menu_; }
   // The display mode in force: the selected option button's count.
   [[nodiscard]] int DisplayMode() const;
 
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   bool focusNextPrevChild(bool next) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -137,6 +150,9 @@ class frmMirt2 final : public QWidget, private FormControls {
   void ChooseColour(std::optional<Colour>& variable, Colour colour, void (frmMirt2::*apply)());
   void SetCopyStyle(bool numbered_next);
   void SwitchMae();
+  // The panel whose 始 or 止 `control` is, or whose rectangle holds `at`; 0 for none.
+  [[nodiscard]] int PanelOf(const QWidget* control) const;
+  [[nodiscard]] int PanelAt(const QPoint& at) const;
   void PlaceAt(int left, int top);
   [[nodiscard]] WindowSnapshot TakeWindowSnapshot() const;
   // Tells the session keeper when what a person has set changed.
@@ -167,6 +183,10 @@ class frmMirt2 final : public QWidget, private FormControls {
   std::optional<Colour> moji_colr_;
   std::optional<Colour> button_colr_;
   std::optional<Colour> bak_colr_;
+  QMenu* panel_menu_ = nullptr;
+  QAction* mnu_continue_ = nullptr;
+  QAction* mnu_back_to_zero_ = nullptr;
+  int menu_panel_ = 0;
 };
 
 }  // namespace mirt2

@@ -5,16 +5,22 @@
 # Windows clipboard as it arrives on the X clipboard; 前へ and 元へ as the
 # window manager's above state; the time of day in the user's regional format
 # under ja_JP and en_US; 終了 and the close box, each ending it with code 0;
-# and a state given back with --restore, as Windows restarts a registered program.
+# a state given back with --restore, as Windows restarts a registered program;
+# and, with Windows' colour dialog opened and a custom colour added on the way,
+# nothing of the program's left in the registry's HKEY_CURRENT_USER\Software.
 #
-#   tools/with-x.sh tests/e2e/wine_test.sh path/to/mirt2-wine path/to/clipboard_text-wine
+#   tools/with-x.sh tests/e2e/wine_test.sh path/to/mirt2-wine path/to/clipboard_text-wine \
+#     path/to/wine-prefix path/to/wine
 #
 # The launchers (cmake/wine.cmake) run mirt2.exe, and the reader of the
 # Windows clipboard, under Wine as their own processes.
 set -euo pipefail
 
 launcher=${1:?usage: wine_test.sh MIRT2_LAUNCHER CLIPBOARD_LAUNCHER}
-clipboard=${2:?usage: wine_test.sh MIRT2_LAUNCHER CLIPBOARD_LAUNCHER}
+usage="usage: wine_test.sh MIRT2_LAUNCHER CLIPBOARD_LAUNCHER PREFIX WINE"
+clipboard=${2:?$usage}
+prefix=${3:?$usage}
+wineserver=$(dirname "${4:?$usage}")/wineserver
 # shellcheck source-path=SCRIPTDIR source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 # A cold Wine session starts its helper processes first.
@@ -22,6 +28,14 @@ E2E_DEADLINE_S=30
 # The first run in a new build makes the Wine prefix, which takes longer than
 # any deadline here while other tests load the machine: made now, untimed.
 "$launcher" --version >/dev/null || fail "mirt2.exe --version failed under Wine"
+
+# The keys under HKEY_CURRENT_USER\Software, as Wine keeps them once its server has written
+# them out and ended, but for Wine's own.
+software_keys() {
+  WINEPREFIX=$prefix "$wineserver" -w || fail "$wineserver did not wait for Wine's server"
+  grep -o '^\[Software\\\\[^]]*\]' "$prefix/user.reg" | grep -v '^\[Software\\\\Wine' | sort
+}
+software_before=$(software_keys) || exit
 
 app_title='ミルテス-２'
 work=$E2E_TMP/work
@@ -154,6 +168,16 @@ wait_for "_NET_WM_STATE_ABOVE to go" lacks_state _NET_WM_STATE_ABOVE || fail "�
 [[ "$(outer_geometry "$wid")" == "$before" ]] || fail "元へ moved the window: $before -> $(outer_geometry "$wid")"
 pass "前へ and 元へ set and clear _NET_WM_STATE_ABOVE, the window staying put"
 
+# 背色 opens Windows' own colour dialog, where Alt+D shows the custom colours and Alt+A adds
+# one; Esc cancels.
+click_control $options_top 1070 130 550 300
+wait_for "the colour dialog" eval '(($(e2e_titled_windows "$APP_PID" | wc -l) == 2))' ||
+  fail "背色 opened no dialog: $(e2e_titled_windows "$APP_PID")"
+xdotool key alt+d alt+a Escape
+wait_for "the dialog to close" eval '(($(e2e_titled_windows "$APP_PID" | wc -l) == 1))' ||
+  fail "the colour dialog stayed open"
+pass "背色 opens Windows' colour dialog, which keeps a custom colour and cancels"
+
 click_control 2480 120 650 700 320 # 終了
 wait_exit "$APP_PID" 10 || fail "終了 did not end the program"
 ((EXIT_CODE == 0)) || fail "終了 ended the program with exit code $EXIT_CODE"
@@ -196,3 +220,8 @@ cmp -s "$work/windows" "$work/expected" ||
 pass "--restore: five panels and the options, 4350 twips high, the times as they were, numbered next"
 close_window "$wid" || fail "could not close window $wid"
 wait_exit "$APP_PID" 10 || fail "the restored program did not end"
+
+software_after=$(software_keys) || exit
+[[ $software_after == "$software_before" ]] ||
+  fail "the registry holds new keys: $(comm -13 <(echo "$software_before") <(echo "$software_after"))"
+pass "HKEY_CURRENT_USER\\Software holds no key of the program's, the colour dialog's or Qt's"

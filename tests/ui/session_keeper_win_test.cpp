@@ -66,7 +66,7 @@ TEST_F(RegistrationTest, FollowsEachChangeAndThePersonsEndWithdrawsIt) {
   EXPECT_EQ(recorded.flags, 0UL);
   window_.Controls().cmbAlStr->click();
   EXPECT_EQ(recorded.command_line, Expected());
-  EXPECT_NE(recorded.command_line.find(L",w10=r"), std::wstring::npos);
+  EXPECT_NE(recorded.command_line.find(L".w10=r"), std::wstring::npos);
   window_.Controls().cmdEnd->click();
   EXPECT_EQ(recorded.withdrawals, 1);
 }

@@ -15,14 +15,10 @@
 #include "platform_failure.h"
 #include "regional_time_format.h"
 #include "session_state.h"
+#include "terminal.h"
 #include "terminal_texts.h"
 
 namespace {
-
-void Say(std::string_view line) {
-  std::fwrite(line.data(), 1, line.size(), stderr);
-  std::fflush(stderr);
-}
 
 // A state that does not fit, whoever wrote it, gets the normal start and one line on stderr; so
 // does 前へ on a desktop that keeps no window above the others, where no box greets the person
@@ -31,11 +27,11 @@ bool Restore(mirt2::frmMirt2& window, std::string_view text) {
   const mirt2::DecodedState decoded = mirt2::DecodeSessionState(text);
   mirt2::RestoreOutcome outcome{false, decoded.problem, false};
   if (decoded.state) outcome = window.Restore(*decoded.state);
-  if (outcome.front_refused) Say(mirt2::TextsForUser().restore_not_in_front);
+  if (outcome.front_refused) mirt2::WriteError(mirt2::TextsForUser().restore_not_in_front);
   if (outcome.restored) return true;
   std::string line(mirt2::TextsForUser().restore_refused);
   line.replace(line.find("%s"), 2, outcome.problem);
-  Say(line);
+  mirt2::WriteError(line);
   return false;
 }
 

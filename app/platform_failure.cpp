@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "terminal.h"
 #include "terminal_texts.h"
 
 namespace mirt2 {
@@ -49,12 +50,14 @@ bool WaylandPluginInstalled() {
   if (wayland_only && !WaylandPluginInstalled()) {
     line = texts.needs_wayland_plugin;
   } else {
-    line = std::string(texts.no_display_answered) + " (DISPLAY=" + Value("DISPLAY") +
-           ", WAYLAND_DISPLAY=" + Value("WAYLAND_DISPLAY") +
-           ", QT_QPA_PLATFORM=" + Value("QT_QPA_PLATFORM") + ")\n";
+    const std::string separator(texts.separator);
+    line = texts.no_display_answered;
+    line.replace(line.find("%s"), 2,
+                 "DISPLAY=" + Value("DISPLAY") + separator +
+                     "WAYLAND_DISPLAY=" + Value("WAYLAND_DISPLAY") + separator +
+                     "QT_QPA_PLATFORM=" + Value("QT_QPA_PLATFORM"));
   }
-  std::fwrite(line.data(), 1, line.size(), stderr);
-  std::fflush(stderr);
+  WriteError(line);
   std::_Exit(1);
 }
 

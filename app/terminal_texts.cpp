@@ -32,8 +32,9 @@ constexpr TerminalTexts kEnglish{
         "It needs a graphical session: DISPLAY (X11) or WAYLAND_DISPLAY (Wayland).\n",
     .needs_session =
         "mirt2: needs a graphical session, but neither DISPLAY nor WAYLAND_DISPLAY is set\n",
-    .no_display_answered = "mirt2: could not open a window: no display server answered",
+    .no_display_answered = "mirt2: could not open a window: no display server answered (%s)\n",
     .unset = "(unset)",
+    .separator = ", ",
     .needs_wayland_plugin =
         "mirt2: this Wayland session needs Qt's Wayland plugin: install qt6-wayland, or run "
         "mirt2 under XWayland with DISPLAY set\n",
@@ -48,15 +49,14 @@ constexpr TerminalTexts kJapanese{
         "使い方: mirt2 [--help | --version | --restore STATE]\n"
         "\n"
         "ストップウォッチを 1 個、5 個または 10 個表示する小さなウィンドウを開きます。\n"
-        "画面の表示は日本語です。\n"
         "\n"
-        "  --help     この説明を表示して終了します\n"
-        "  --version  バージョンを表示して終了します\n"
+        "  --help     この説明を表示して終了します。\n"
+        "  --version  バージョンを表示して終了します。\n"
         "  --restore STATE\n"
         "             前回のウィンドウの状態に戻して起動します。\n"
         "             Windows や X のセッションマネージャーが、再起動や\n"
-        "             サインアウトの後にこの形で起動します。\n"
-        "             STATE が使えないときは、通常どおり起動します\n"
+        "             サインアウトのあとにこの形で起動します。\n"
+        "             STATE が使えないときは、通常どおり起動します。\n"
         "\n"
         "このほか、-platform NAME などの Qt のオプションを受け付けます。それ以外の\n"
         "引数は無視します。X11（DISPLAY）または Wayland（WAYLAND_DISPLAY）の\n"
@@ -65,8 +65,9 @@ constexpr TerminalTexts kJapanese{
         "mirt2: グラフィカルセッションが必要ですが、DISPLAY も WAYLAND_DISPLAY も"
         "設定されていません。\n",
     .no_display_answered =
-        "mirt2: ディスプレイサーバーが応答しないため、ウィンドウを開けませんでした",
-    .unset = "(未設定)",
+        "mirt2: ディスプレイサーバーが応答しないため、ウィンドウを開けませんでした（%s）。\n",
+    .unset = "未設定",
+    .separator = "、",
     .needs_wayland_plugin =
         "mirt2: この Wayland セッションでは Qt の Wayland プラグインが必要です。"
         "qt6-wayland をインストールするか、DISPLAY を設定して XWayland で起動してください。\n",

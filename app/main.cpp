@@ -59,18 +59,15 @@ int main(int argc, char** argv) {
   mirt2::ExplainPlatformFailure();
   QApplication app(argc, argv);
   mirt2::PlatformStarted();
-  // Qt's own dialogs (the colour picker) in the user's language: on Windows
-  // in Japanese, whose texts the program carries as a resource (app/CMakeLists.txt).
-#ifdef MIRT2_QT_TRANSLATIONS_IN_RESOURCES
-  const QString qt_translations = QStringLiteral(":/qt/translations");
-#else
-  const QString qt_translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-#endif
+#ifndef Q_OS_WIN
+  // Qt's colour dialog in the user's language, from Qt's translations. On Windows the colour
+  // dialog is Windows' own, in Windows' language, and nothing else of Qt's shows words.
   QTranslator qt_translation;
   if (qt_translation.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          qt_translations)) {
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(&qt_translation);
   }
+#endif
 
   mirt2::SystemClock clock;
   mirt2::SystemColourPicker picker;

@@ -25,7 +25,7 @@ if(CMAKE_CROSSCOMPILING)
   execute_process(COMMAND dpkg-query -W --showformat=\${Version} qt6-base-dev-tools
                   OUTPUT_VARIABLE MIRT2_QT_DEBIAN_VERSION)
   set(notices
-    "qt6-base.txt:libqt6core6" "qt6-translations.txt:qt6-translations-l10n"
+    "qt6-base.txt:libqt6core6"
     "gcc-runtime.txt:gcc-mingw-w64-x86-64-posix-runtime" "mingw-w64.txt:mingw-w64-x86-64-dev")
   foreach(notice IN LISTS notices)
     string(REPLACE ":" ";" notice "${notice}")
@@ -48,7 +48,7 @@ if(CMAKE_CROSSCOMPILING)
 endif()
 
 # `make windows-dist`: the portable zip and the installer, in dist/ of the build.
-set(MIRT2_PUBLISHER "mirt2 maintainers" CACHE STRING
+set(MIRT2_PUBLISHER "The mirt2 authors" CACHE STRING
   "The publisher that Windows shows for the installed program")
 add_custom_target(windows-dist
   COMMAND ${PROJECT_SOURCE_DIR}/tools/windows-dist.sh ${CMAKE_BINARY_DIR}

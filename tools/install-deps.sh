@@ -51,7 +51,7 @@ windows=(
   # Qt from Debian's sources: apt-get source unpacks them (dpkg-dev brings
   # patch, which applies tools/qt-mingw.patch), the host's Qt tools (moc, rcc,
   # uic) build them and the program
-  dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+  dpkg-dev qt6-base-dev qt6-base-dev-tools
   # the faces of the widget tests, which Wine's font engine finds through fontconfig
   fonts-ipafont-gothic fonts-wqy-microhei fonts-dejavu-core
   # the end-to-end tests of mirt2.exe: an X server, a window manager, tools to

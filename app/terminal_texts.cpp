@@ -55,7 +55,7 @@ constexpr TerminalTexts kJapanese{
         "  --restore STATE\n"
         "             前回のウィンドウの状態に戻して起動します。\n"
         "             Windows や X のセッションマネージャーが、再起動や\n"
-        "             サインアウトのあとにこの形で起動します。\n"
+        "             サインアウトのあとに、このオプションで起動します。\n"
         "             STATE が使えないときは、通常どおり起動します。\n"
         "\n"
         "このほか、-platform NAME などの Qt のオプションを受け付けます。それ以外の\n"

@@ -133,10 +133,26 @@ done <<'PAGES'
 man1/mirt2.1.gz EXIT
 ja/man1/mirt2.1.gz 終了ステータス
 PAGES
-# The user manual, in Japanese, as text: without the picture of its Markdown source.
+# The user manual, in Japanese, as text: without the picture of its Markdown source, its line
+# breaks or its heading marks.
 zcat "$root/usr/share/doc/mirt2/manual.ja.txt.gz" >"$scratch/manual.txt"
-{ grep -q '^# ミルテス-２ 説明書' "$scratch/manual.txt" && ! grep -q '!\[' "$scratch/manual.txt"; } ||
+{ grep -q '^ミルテス-２ 説明書$' "$scratch/manual.txt" && grep -q '^【1\. ' "$scratch/manual.txt" &&
+  ! grep -qE '!\[|^#|\\$' "$scratch/manual.txt"; } ||
   fail "the user manual is not the Japanese text of docs/manual.ja.md"
+# What the manual quotes in 「」 is the window's own words, captions, tool tips and messages, as
+# the program has them, so that the two cannot drift apart; a quoted time or number is an
+# example, a quoted heading the manual's own, and … stands for what varies. Spaces and line
+# breaks aside.
+strings -e S -n 1 "$root/usr/bin/mirt2" | tr -d ' ' >"$scratch/program-strings"
+headings=$(sed -n 's/^【\(.*\)】$/\1/p; s/^■ //p' "$scratch/manual.txt" | tr -d ' ')
+while IFS= read -r quote; do
+  [[ $quote =~ ^[0-9.:－-]+$ ]] && continue
+  grep -qxF -- "$quote" <<<"$headings" && continue
+  while IFS= read -r piece; do
+    [[ -z $piece ]] || grep -qF -- "$piece" "$scratch/program-strings" ||
+      fail "the manual quotes 「$quote」, which the program does not say"
+  done <<<"${quote//…/$'\n'}"
+done < <(tr -d ' \n' <"$scratch/manual.txt" | grep -o '「[^」]*」' | sed 's/^「//; s/」$//' | sort -u)
 
 # --- The installed program on a display --------------------------------------------------------
 

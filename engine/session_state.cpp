@@ -311,8 +311,10 @@ DecodedState DecodeSessionState(std::string_view text) {
     else
       reader.Fail("boot", "not a boot's name");
   }
-  if (const auto real = reader.Number("real", 0, kMaxReal, 0)) state.moment.real = nanoseconds(*real);
-  if (const auto wall = reader.Number("wall", 0, kMaxWall, 0)) state.moment.wall = nanoseconds(*wall);
+  if (const auto real = reader.Number("real", 0, kMaxReal, 0))
+    state.moment.real = nanoseconds(*real);
+  if (const auto wall = reader.Number("wall", 0, kMaxWall, 0))
+    state.moment.wall = nanoseconds(*wall);
   if (const auto mode = reader.Number("mode", 1, 10, window.mode)) {
     if (*mode == 1 || *mode == 5 || *mode == 10)
       window.mode = static_cast<int>(*mode);

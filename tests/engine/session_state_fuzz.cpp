@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
        nanoseconds(9'000'000'000'000'000'000)},
   };
   for (const mirt2::ClockReading& now : readings) {
-    for (std::string_view boot : {std::string_view(), std::string_view(decoded.state->moment.boot)}) {
+    for (std::string_view boot :
+         {std::string_view(), std::string_view(decoded.state->moment.boot)}) {
       const auto shift = mirt2::ClockShift(decoded.state->moment, now, boot);
       if (!shift) continue;
       FixedClock clock(now);

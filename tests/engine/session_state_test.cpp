@@ -23,8 +23,9 @@ SessionState TheState() {
   SessionState state;
   state.moment = {"3f1c-aa", nanoseconds(7'200'000'000'000),
                   nanoseconds(1'796'635'845'000'000'000)};
-  state.window = {5, true, 4360, 412, -20, 0x80FFFF, std::nullopt, 0x112233, 0x112233,
-                  kNoCustomColours, true, false};
+  state.window = {5,        true,         4360,     412,      -20,
+                  0x80FFFF, std::nullopt, 0x112233, 0x112233, kNoCustomColours,
+                  true,     false};
   state.window.custom_colours[1] = 0x112233;
   state.bank.start_of_day = 9 * 3600 + 30 * 60;
   state.bank.stopwatches[0] = {Kind::kRunning, 0, {}, nanoseconds(7'000'000'000'000)};
@@ -138,13 +139,15 @@ TEST(SessionStateTest, EveryStateComesBackFromItsText) {
       if (!state.bank.start_of_day) break;
       switch (rng() % 3) {
         case 0:
-          one = {Kind::kStopped, pick(0, 366 * 86400LL),
-                 nanoseconds(pick(0, 366 * 86400 * 1'000'000'000LL)), {}};
+          one = {Kind::kStopped,
+                 pick(0, 366 * 86400LL),
+                 nanoseconds(pick(0, 366 * 86400 * 1'000'000'000LL)),
+                 {}};
           break;
         case 1: {
           const long long real = state.moment.real.count();
-          one = {Kind::kRunning, 0, {},
-                 nanoseconds(pick(real - 366 * 86400 * 1'000'000'000LL, real))};
+          one = {
+              Kind::kRunning, 0, {}, nanoseconds(pick(real - 366 * 86400 * 1'000'000'000LL, real))};
           break;
         }
         default:

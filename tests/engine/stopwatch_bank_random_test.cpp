@@ -84,7 +84,7 @@ struct Stopwatch {
   bool wall_set = false;  // since the start
   long long shown = 0;    // whole seconds at the last tick, days included
   std::string text = "00:00:00";
-  nanoseconds ran{};        // stopped: the real time it ran, up to the tick before the stop
+  nanoseconds ran{};       // stopped: the real time it ran, up to the tick before the stop
   bool continued = false;  // since the last tick
 };
 

@@ -208,6 +208,16 @@ TEST_F(BankTest, FrozenTextsStayOnceAStartTimeOfDayIsSet) {
   }
 }
 
+// A table row's test name: what it is, in words joined by underscores.
+template <class Row>
+std::string RowName(const ::testing::TestParamInfo<Row>& info) {
+  std::string name = info.param.what;
+  for (char& c : name) {
+    if (c == ' ') c = '_';
+  }
+  return name;
+}
+
 // Twelve seconds of real time with all ten running, whatever happens to the
 // wall clock meanwhile; stopwatch 3 was stopped just before it happened.
 struct ClockChange {
@@ -262,13 +272,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClockChange{"asleep for an hour", "9:00:00.5", 6s, 0s, 1h, "10:00:12", "1:00:12"},
         ClockChange{"asleep for an hour then set back a second", "9:00:00.5", 6s, -1s, 1h,
                     "10:00:11", "1:00:12"}),
-    [](const ::testing::TestParamInfo<ClockChange>& info) {
-      std::string name = info.param.what;
-      for (char& c : name) {
-        if (c == ' ') c = '_';
-      }
-      return name;
-    });
+    RowName<ClockChange>);
 
 // A stopwatch stopped and continued counts on from the real time it ran, not from zero and not
 // from the whole seconds it showed, turning over with the wall clock's seconds; the paused time
@@ -329,13 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "0:00:09"},
         Continuation{"after a day", "9:00:00.3", 24h, 3h, 0s, 2h, "26:00:00"},
         Continuation{"back to zero", "9:00:00.3", 5400ms, 1min, 0s, 2600ms, "00:00:00"}),
-    [](const ::testing::TestParamInfo<Continuation>& info) {
-      std::string name = info.param.what;
-      for (char& c : name) {
-        if (c == ' ') c = '_';
-      }
-      return name;
-    });
+    RowName<Continuation>);
 
 // A time service steps the wall clock by a fraction of a second. The elapsed
 // times then turn over with the wall clock's new seconds, stay within a second

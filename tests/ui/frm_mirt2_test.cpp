@@ -228,15 +228,15 @@ void ExpectEveryShownControlWhole(const QWidget& window) {
     if (control->isWindow() || !control->isVisibleTo(&window)) continue;
     if (const auto* button = qobject_cast<const FaceButton*>(control)) {
       const QRect area = button->CaptionArea().translated(button->pos());
-      EXPECT_LE(QFontMetricsF(button->DrawnFont()).horizontalAdvance(button->text()),
-                area.width())
+      EXPECT_LE(QFontMetricsF(button->DrawnFont()).horizontalAdvance(button->text()), area.width())
           << button->objectName().toStdString();
       const QObjectList& siblings = button->parentWidget()->children();
       for (qsizetype n = siblings.indexOf(button) + 1; n < siblings.size(); ++n) {
         const auto* above = qobject_cast<const QWidget*>(siblings.at(n));
         if (above == nullptr || !above->isVisibleTo(&window)) continue;
         EXPECT_FALSE(above->geometry().intersects(area))
-            << above->objectName().toStdString() << " covers " << button->objectName().toStdString();
+            << above->objectName().toStdString() << " covers "
+            << button->objectName().toStdString();
       }
     }
     QRect drawn(control->mapTo(&window, QPoint(0, 0)), control->size());

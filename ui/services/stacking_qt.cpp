@@ -1,7 +1,7 @@
+#include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
 
 #include "failure_notice.h"
 #include "window_manager.h"

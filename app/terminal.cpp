@@ -42,12 +42,12 @@ std::optional<std::string> Narrow(const std::wstring& text, UINT page) {
 // in the code page of that console, which cmd's type and more and PowerShell read it back
 // with; in UTF-8 where the program has no console, or the console's page lacks a character.
 // Lines end in CR LF, as Windows' text files do.
-int Write(DWORD stream, std::string_view text) {
+int Write(bool error, std::string_view text) {
   std::wstring wide = Widen(text);
   for (std::size_t at = 0; (at = wide.find(L'\n', at)) != std::wstring::npos; at += 2) {
     wide.insert(at, 1, L'\r');
   }
-  HANDLE out = GetStdHandle(stream);
+  HANDLE out = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
   const bool redirected = out != nullptr && out != INVALID_HANDLE_VALUE;
   // Fails where the program already has a console, which serves as well.
   const bool console =
@@ -73,7 +73,8 @@ int Write(DWORD stream, std::string_view text) {
 }
 #else
 // UTF-8, the codeset of the locales the texts are chosen for.
-int Write(std::FILE* stream, std::string_view text) {
+int Write(bool error, std::string_view text) {
+  std::FILE* stream = error ? stderr : stdout;
   const bool written = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
   return written && std::fflush(stream) == 0 ? 0 : 1;
 }
@@ -82,19 +83,11 @@ int Write(std::FILE* stream, std::string_view text) {
 }  // namespace
 
 int WriteOut(std::string_view text) {
-#ifdef _WIN32
-  return Write(STD_OUTPUT_HANDLE, text);
-#else
-  return Write(stdout, text);
-#endif
+  return Write(false, text);
 }
 
 int WriteError(std::string_view text) {
-#ifdef _WIN32
-  return Write(STD_ERROR_HANDLE, text);
-#else
-  return Write(stderr, text);
-#endif
+  return Write(true, text);
 }
 
 }  // namespace mirt2

@@ -456,8 +456,9 @@ void frmMirt2::keyPressEvent(QKeyEvent* event) {
   // Shift+F10 opens the focused panel's menu as the Menu key does: Windows makes a context menu
   // of it, which Qt on X11 does not.
   if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-    if (const QWidget* focused = focusWidget(); PanelOf(focused) != 0) {
-      ShowPanelMenu(PanelOf(focused), focused->mapToGlobal(focused->rect().bottomLeft()), true);
+    const QWidget* focused = focusWidget();
+    if (const int panel = PanelOf(focused); panel != 0) {
+      ShowPanelMenu(panel, focused->mapToGlobal(focused->rect().bottomLeft()), true);
       return;
     }
   }

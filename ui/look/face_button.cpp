@@ -51,9 +51,13 @@ QRect FaceButton::CaptionArea() const {
   return ShownPart().intersected(rect().adjusted(1, 1, -1, -1));
 }
 
-// A pixel clear on either side, as a centred label keeps.
 QFont FaceButton::DrawnFont() const {
-  return FitCaptionFont(font(), text(), CaptionArea().width() - 2);
+  return FontFitting(CaptionArea());
+}
+
+// A pixel clear on either side, as a centred label keeps.
+QFont FaceButton::FontFitting(const QRect& caption_area) const {
+  return FitCaptionFont(font(), text(), caption_area.width() - 2);
 }
 
 void FaceButton::paintEvent(QPaintEvent* /*event*/) {
@@ -89,7 +93,7 @@ void FaceButton::paintEvent(QPaintEvent* /*event*/) {
 
   const QRect caption_area = CaptionArea();
   painter.setPen(palette().color(QPalette::ButtonText));
-  painter.setFont(DrawnFont());
+  painter.setFont(FontFitting(caption_area));
   painter.drawText(sunken ? caption_area.translated(1, 1) : caption_area, Qt::AlignCenter, text());
 }
 

@@ -32,6 +32,7 @@ class FaceButton final : public QPushButton {
 
  private:
   [[nodiscard]] QRect ShownPart() const;
+  [[nodiscard]] QFont FontFitting(const QRect& caption_area) const;
 
   QColor face_;
   bool window_default_ = false;

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <limits>
 
+#include "display_modes.h"
+
 namespace mirt2 {
 
 namespace {
@@ -261,6 +263,16 @@ void ReadCustomColours(Reader& reader, CustomColours& colours) {
   }
 }
 
+// "not 1, 5 or 10": the modes a restore may name.
+std::string NotADisplayMode() {
+  std::string text = "not ";
+  for (std::size_t n = 0; n < kDisplayModeCount; ++n) {
+    if (n > 0) text += n + 1 < kDisplayModeCount ? ", " : " or ";
+    text += std::to_string(kDisplayModes[n].panels);
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string EncodeSessionState(const SessionState& state) {
@@ -315,11 +327,11 @@ DecodedState DecodeSessionState(std::string_view text) {
     state.moment.real = nanoseconds(*real);
   if (const auto wall = reader.Number("wall", 0, kMaxWall, 0))
     state.moment.wall = nanoseconds(*wall);
-  if (const auto mode = reader.Number("mode", 1, 10, window.mode)) {
-    if (*mode == 1 || *mode == 5 || *mode == 10)
+  if (const auto mode = reader.Number("mode", 1, kStopwatchCount, window.mode)) {
+    if (FindDisplayMode(static_cast<int>(*mode)) != nullptr)
       window.mode = static_cast<int>(*mode);
     else
-      reader.Fail("mode", "not 1, 5 or 10");
+      reader.Fail("mode", NotADisplayMode());
   }
   if (const auto options = reader.Flag("options")) window.options = *options;
   if (const auto height = reader.Number("height", 1000, 9000, window.height))

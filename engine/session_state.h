@@ -31,7 +31,7 @@ inline constexpr CustomColours kNoCustomColours = {
 
 // What a person has set in the window, apart from the stopwatches.
 struct WindowSnapshot {
-  // 1, 5 or 10 panels.
+  // The panels of a display mode.
   int mode = 1;
   bool options = false;
   // The window's Height in twips: the layout's, or 430 from the other options state's where the

@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include "display_modes.h"
+
 namespace mirt2 {
 namespace {
 
@@ -118,8 +120,7 @@ TEST(SessionStateTest, EveryStateComesBackFromItsText) {
     state.moment.boot = std::string(static_cast<std::size_t>(pick(0, 64)), "0a-Z"[rng() % 4]);
     state.moment.real = nanoseconds(pick(0, 1'000'000'000'000'000'000));
     state.moment.wall = nanoseconds(pick(0, 4'000'000'000'000'000'000));
-    const int modes[] = {1, 5, 10};
-    state.window = {modes[rng() % 3],
+    state.window = {kDisplayModes.at(rng() % kDisplayModeCount).panels,
                     rng() % 2 == 0,
                     static_cast<int>(pick(1000, 9000)),
                     static_cast<int>(pick(-1'000'000, 1'000'000)),

@@ -62,7 +62,8 @@ TEST_F(AccessibilityTest, EveryControlIsNamedAndNoTwoFocusableControlsShareAName
     const auto [other, inserted] = focusable.emplace(name, id);
     EXPECT_TRUE(inserted) << name.toStdString() << " is also the name of " << other->second;
   }
-  EXPECT_EQ(focusable.size(), 29U + 3U + 1U) << "buttons, option buttons and check box";
+  EXPECT_EQ(focusable.size(), 29U + testing::kDesignModes.size() + 1U)
+      << "buttons, option buttons and check box";
 }
 
 TEST_F(AccessibilityTest, TerseCaptionsAreExplainedWhileStillShown) {
@@ -85,8 +86,8 @@ TEST_F(AccessibilityTest, TerseCaptionsAreExplainedWhileStillShown) {
       EXPECT_FALSE(Read(widget, QAccessible::Description).isEmpty());
     }
   }
-  // 始 and 止 on ten panels, 0, 1, 5, 10, the check box, and the number and time labels.
-  EXPECT_EQ(terse, 20 + 4 + 1 + 20 + 2);
+  // 始 and 止 on ten panels, 0, the option buttons, the check box, and the number and time labels.
+  EXPECT_EQ(terse, 20 + 1 + static_cast<int>(testing::kDesignModes.size()) + 1 + 20 + 2);
 }
 
 TEST_F(AccessibilityTest, PanelControlsNameTheirStopwatch) {
@@ -112,9 +113,6 @@ TEST_F(AccessibilityTest, SharedControlsSayWhatTheyAreOrDo) {
       {C().lblStrJikan, "開始時刻"},
       {C().lblImaJikan, "現在時刻"},
       {C().cmdReset, "表示を 0 に戻す"},
-      {C().opt1, "1 個表示"},
-      {C().opt5, "5 個表示"},
-      {C().opt10, "10 個表示"},
       {C().chk1, "オプションを表示"},
       {C().cmdEnd, "プログラムを終了"},
       {C().cmbAlStr, "すべてのストップウォッチを開始"},
@@ -127,6 +125,9 @@ TEST_F(AccessibilityTest, SharedControlsSayWhatTheyAreOrDo) {
   };
   for (const auto& [control, name] : expected) {
     EXPECT_EQ(Name(control), U(name)) << control->objectName().toStdString();
+  }
+  for (const testing::DesignMode& mode : testing::kDesignModes) {
+    EXPECT_EQ(Name(opt(mode.panels)), U(mode.spoken));
   }
   EXPECT_EQ(Description(C().chk1),
             U("文字色、ボタンの色、背景色、コピー、常に前面のボタンを表示します"))
@@ -157,8 +158,8 @@ TEST_F(AccessibilityTest, ActingOnAnOptionButtonOrTheCheckBoxRunsItsHandler) {
     ASSERT_NE(iface->actionInterface(), nullptr) << control->objectName().toStdString();
     iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
   };
-  act(C().opt5);
-  EXPECT_EQ(window_.DisplayMode(), 5);
+  act(opt(5));
+  EXPECT_EQ(window_.DisplayMode().panels, 5);
   EXPECT_EQ(fram1(5)->pos(), QPoint(Px(30), Px(2028)));
   EXPECT_TRUE(fram1(6)->isHidden());
   act(C().chk1);

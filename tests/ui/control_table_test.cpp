@@ -39,9 +39,6 @@ TEST_F(WindowTest, CaptionsAndToolTipsAreExact) {
       {C().lblStrt, "開始時刻", ""},
       {C().lblIma, "現在時刻", ""},
       {C().cmdReset, "0", "\"０\"に戻します"},
-      {C().opt1, "1", ""},
-      {C().opt5, "5", ""},
-      {C().opt10, "10", ""},
       {C().chk1, "", "オプション"},
       {C().lblStrJikan, "00:00:00", ""},
       {C().lblImaJikan, "00:00:00", ""},
@@ -54,6 +51,10 @@ TEST_F(WindowTest, CaptionsAndToolTipsAreExact) {
       {C().cmdCopy, "コピー", "番号無しでタイマーの時間をクリップボードに送ります"},
       {C().cmdMae, "前へ", "常に前面に置きます"},
   };
+  for (const testing::DesignMode& mode : testing::kDesignModes) {
+    EXPECT_EQ(CaptionOf(opt(mode.panels)), U(mode.caption));
+    EXPECT_EQ(opt(mode.panels)->toolTip(), "");
+  }
   for (const Text& t : texts) {
     EXPECT_EQ(CaptionOf(t.control), U(t.caption)) << t.control->objectName().toStdString();
     EXPECT_EQ(t.control->toolTip(), U(t.tool_tip)) << t.control->objectName().toStdString();
@@ -81,12 +82,16 @@ TEST_F(WindowTest, ControlsSitInTheirContainersAtTheirDesignRectangles) {
       {cmdStr(1), fram1(1), 1700, 130, 440, 350},
       {cmdStp(10), fram1(10), 2220, 130, 440, 350},
       {C().cmdReset, C().fram2, 1880, 130, 200, 220},
-      {C().opt10, C().fram2, 1920, 430, 550, 180},
       {C().chk1, C().fram2, 2550, 400, 180, 180},
       {C().lblImaJikan, C().fram2, 900, 350, 950, 252},
       {C().cmdButn, C().fram3, 540, 130, 600, 300},
       {C().cmdMae, C().fram3, 2300, 130, 500, 300},
   };
+  for (const testing::DesignMode& mode : testing::kDesignModes) {
+    EXPECT_EQ(opt(mode.panels)->parentWidget(), C().fram2);
+    EXPECT_EQ(opt(mode.panels)->geometry(), DesignRect(mode.option_left, mode.option_top, 550, 180))
+        << testing::OptionName(mode.panels);
+  }
   for (const Box& b : boxes) {
     SCOPED_TRACE(b.control->objectName().toStdString());
     EXPECT_EQ(b.control->parentWidget(), b.container);
@@ -139,9 +144,9 @@ TEST_F(WindowTest, FontsThatDifferSubtly) {
 }
 
 TEST_F(WindowTest, OptionsStartAsDesignedAndTheFirstTickComesAtOnce) {
-  EXPECT_TRUE(C().opt1->isChecked());
-  EXPECT_FALSE(C().opt5->isChecked());
-  EXPECT_FALSE(C().opt10->isChecked());
+  for (const testing::DesignMode& mode : testing::kDesignModes) {
+    EXPECT_EQ(opt(mode.panels)->isChecked(), mode.panels == 1) << mode.panels;
+  }
   EXPECT_FALSE(C().chk1->isChecked());
   EXPECT_TRUE(C().fram3->isHidden());
   EXPECT_EQ(window_.Timer1().interval(), 0) << "the first tick comes at once";

@@ -42,7 +42,7 @@ TEST_F(FocusChainTest, TabReachesOnlyWhatShowsInTheDesignOrder) {
             Names({"cmdEnd", "chk1", "opt1", "cmdReset", "cmdStp(1)", "cmdStr(1)", "cmdAlStp"}));
 
   C().chk1->click();
-  C().opt10->click();
+  opt(10)->click();
   const Names ten = Round();
   ASSERT_EQ(ten.size(), 1U + 20U + 4U + 5U);
   EXPECT_EQ(ten[20], "cmdStp(10)");
@@ -54,6 +54,22 @@ TEST_F(FocusChainTest, TabReachesOnlyWhatShowsInTheDesignOrder) {
   C().cmdCopy->setFocus();
   C().chk1->click();
   EXPECT_EQ(Focus(), "cmbAlStr");
+}
+
+// Left and Down walk the option buttons 1, 5, 10, Right and Up back, each choosing its mode;
+// neither goes round at an end.
+TEST_F(FocusChainTest, ArrowKeysWalkTheOptionButtonsInTheirOrder) {
+  window_.show();
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  opt(1)->setFocus();
+  Names walked;
+  for (Qt::Key key :
+       {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right}) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    walked.push_back(Focus() + " " + std::to_string(window_.DisplayMode().panels));
+  }
+  EXPECT_EQ(walked, Names({"opt1 1", "opt5 5", "opt10 10", "opt10 10", "opt5 5", "opt1 1"}));
 }
 
 }  // namespace

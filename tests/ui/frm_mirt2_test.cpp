@@ -67,9 +67,9 @@ TEST_F(WindowTest, StartsWithPanelOneAndTheControlPanelInView) {
   EXPECT_EQ(C().chk1->toolTip(), QString::fromUtf8("オプション"));
   EXPECT_EQ(C().cmdCopy->toolTip(),
             QString::fromUtf8("番号無しでタイマーの時間をクリップボードに送ります"));
-  EXPECT_TRUE(C().opt1->isChecked());
+  EXPECT_TRUE(opt(1)->isChecked());
   EXPECT_EQ(C().chk1->checkState(), Qt::Unchecked);
-  EXPECT_EQ(window_.DisplayMode(), 1);
+  EXPECT_EQ(window_.DisplayMode().panels, 1);
   EXPECT_FALSE(window_.SwithMae());
   EXPECT_EQ(window_.focusWidget(), C().cmbAlStr);
 }
@@ -87,8 +87,12 @@ TEST_F(WindowTest, TabVisitsTheButtonsInDesignOrder) {
     expected.push_back("cmdStr(" + std::to_string(i) + ")");
     expected.push_back("cmdStp(" + std::to_string(i) + ")");
   }
-  for (const char* name : {"cmdReset", "opt1", "opt5", "opt10", "chk1", "cmdEnd", "cmdMae",
-                           "cmdMoji", "cmdHaikei", "cmdCopy", "cmdButn"}) {
+  expected.emplace_back("cmdReset");
+  for (const testing::DesignMode& mode : testing::kDesignModes) {
+    expected.push_back(testing::OptionName(mode.panels));
+  }
+  for (const char* name :
+       {"chk1", "cmdEnd", "cmdMae", "cmdMoji", "cmdHaikei", "cmdCopy", "cmdButn"}) {
     expected.emplace_back(name);
   }
   EXPECT_EQ(order, expected);
@@ -100,7 +104,7 @@ TEST_F(WindowTest, EnterPressesStartAllUnlessAnotherButtonHasFocus) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
 
   clock_.RunTo("9:00:00");
-  C().opt5->setFocus();
+  opt(5)->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(C().lblStrJikan->text(), "9:00:00") << "Enter on an option button starts all";
   EXPECT_TRUE(window_.Bank().SwithT(10));
@@ -159,7 +163,7 @@ TEST_F(WindowTest, ButtonsDriveTheStopwatchesAndLabelsShowTheTick) {
 // runs a stopped stopwatch on from its time, 0 に戻す sets one alone back to zero; neither
 // touches 開始時刻, and a running stopwatch has nothing to continue.
 TEST_F(WindowTest, APanelsMenuContinuesItsStopwatchOrSetsItAloneBackToZero) {
-  C().opt5->click();
+  opt(5)->click();
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
   TickAt("9:00:00");
@@ -194,28 +198,36 @@ TEST_F(WindowTest, APanelsMenuContinuesItsStopwatchOrSetsItAloneBackToZero) {
 }
 
 TEST_F(WindowTest, HiddenRunningStopwatchIsShownCurrentWhenItsPanelReturns) {
-  C().opt10->click();
+  opt(10)->click();
   clock_.RunTo("9:00:00");
   cmdStr(8)->click();
   TickAt("9:00:00");
-  C().opt5->click();
+  opt(5)->click();
   EXPECT_TRUE(fram1(8)->isHidden());
   TickAt("9:03:00");
   EXPECT_TRUE(window_.Bank().SwithT(8));
-  C().opt10->click();
+  opt(10)->click();
   EXPECT_FALSE(fram1(8)->isHidden());
   EXPECT_EQ(lblJikan(8)->text(), "0:03:00");
 }
 
+// A display mode, chosen with the options box cleared or ticked.
 struct ModeRow {
   int mode;
   bool checked;
-  int top, height, fram2_top, fram3_top;  // fram3_top 0: hidden, position kept
-  int client_height;                      // pixels: the design's Height less 420 twips
 };
 
 void PrintTo(const ModeRow& row, std::ostream* out) {
   *out << "mode " << row.mode << (row.checked ? " with options" : "");
+}
+
+std::vector<ModeRow> ModeRows() {
+  std::vector<ModeRow> rows;
+  for (const testing::DesignMode& mode : testing::kDesignModes) {
+    rows.push_back({mode.panels, false});
+    rows.push_back({mode.panels, true});
+  }
+  return rows;
 }
 
 class ModeTableTest : public WindowTest, public ::testing::WithParamInterface<ModeRow> {};
@@ -256,18 +268,19 @@ void ExpectEveryShownControlWhole(const QWidget& window) {
 
 TEST_P(ModeTableTest, ChoosingAModeLaysOutTheWindowFromTheTable) {
   const ModeRow row = GetParam();
+  const testing::DesignMode& mode = testing::DesignModeOf(row.mode);
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
   if (row.checked) C().chk1->click();
-  (row.mode == 1 ? C().opt1 : row.mode == 5 ? C().opt5 : C().opt10)->click();
-  EXPECT_EQ(window_.Geometry().Top(), row.top);
-  EXPECT_EQ(window_.Geometry().Height(), row.height);
+  opt(row.mode)->click();
+  EXPECT_EQ(window_.Geometry().Top(), mode.top);
+  EXPECT_EQ(window_.Geometry().Height(), row.checked ? mode.shown_height : mode.hidden_height);
   EXPECT_EQ(window_.Geometry().Width(), 2900);
-  EXPECT_EQ(window_.size(), QSize(187, row.client_height));
-  EXPECT_EQ(C().fram2->y(), Px(row.fram2_top));
-  EXPECT_EQ(C().fram3->isVisible(), row.fram3_top != 0);
-  if (row.fram3_top != 0) {
-    EXPECT_EQ(C().fram3->y(), Px(row.fram3_top));
+  EXPECT_EQ(window_.size(), QSize(187, row.checked ? mode.shown_client : mode.hidden_client));
+  EXPECT_EQ(C().fram2->y(), Px(mode.fram2_top));
+  EXPECT_EQ(C().fram3->isVisible(), row.checked);
+  if (row.checked) {
+    EXPECT_EQ(C().fram3->y(), Px(mode.fram3_top));
   }
   for (int i = 1; i <= kStopwatchCount; ++i) {
     EXPECT_EQ(InView(fram1(i)), i <= row.mode) << "panel " << i;
@@ -278,13 +291,7 @@ TEST_P(ModeTableTest, ChoosingAModeLaysOutTheWindowFromTheTable) {
   ExpectEveryShownControlWhole(window_);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ModeTableTest,
-                         ::testing::Values(ModeRow{1, false, 5540, 1900, 450, 0, 99},
-                                           ModeRow{1, true, 5540, 2330, 450, 1410, 127},
-                                           ModeRow{5, false, 3510, 3930, 2480, 0, 234},
-                                           ModeRow{5, true, 3510, 4350, 2480, 3430, 262},
-                                           ModeRow{10, false, 980, 6470, 5010, 0, 403},
-                                           ModeRow{10, true, 980, 6890, 5010, 5970, 431}),
+INSTANTIATE_TEST_SUITE_P(Rows, ModeTableTest, ::testing::ValuesIn(ModeRows()),
                          [](const ::testing::TestParamInfo<ModeRow>& info) {
                            return "Mode" + std::to_string(info.param.mode) +
                                   (info.param.checked ? "WithOptions" : "");
@@ -306,7 +313,7 @@ TEST_F(WindowTest, AMaximizeImposedFromOutsideIsUndoneInPlace) {
 TEST_F(WindowTest, CheckBoxMovesTheBottomEdgeWithoutDrift) {
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
-  C().opt5->click();
+  opt(5)->click();
   C().chk1->click();
   EXPECT_EQ(window_.Geometry().Height(), 4360);
   EXPECT_EQ(C().fram3->y(), Px(3440));
@@ -317,7 +324,7 @@ TEST_F(WindowTest, CheckBoxMovesTheBottomEdgeWithoutDrift) {
   EXPECT_EQ(window_.Geometry().Top(), 3510);
 
   C().chk1->click();
-  C().opt5->click();
+  opt(5)->click();
   EXPECT_EQ(window_.Geometry().Height(), 4350);
   C().chk1->click();
   EXPECT_EQ(window_.Geometry().Height(), 3920);
@@ -332,7 +339,7 @@ TEST_F(WindowTest, CheckBoxMovesTheBottomEdgeWithoutDrift) {
 TEST_F(WindowTest, TheCheckBoxKeepsTheWindowWhereThePersonMovedIt) {
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
-  C().opt5->click();
+  opt(5)->click();
   for (const auto& [moved_to, top_after] : {std::pair{300, 300}, {600, 800 - 2 - 263 - 2}}) {
     window_.move(window_.x(), moved_to);
     C().chk1->click();
@@ -341,20 +348,20 @@ TEST_F(WindowTest, TheCheckBoxKeepsTheWindowWhereThePersonMovedIt) {
     C().chk1->click();
     EXPECT_EQ(window_.frameGeometry().top(), top_after);
   }
-  C().opt10->click();
+  opt(10)->click();
   EXPECT_EQ(window_.Geometry().Top(), 980);
 }
 
 TEST_F(WindowTest, AModeHidesThePanelsItDoesNotShowWhereTheyStand) {
-  C().opt10->click();
-  C().opt5->click();
+  opt(10)->click();
+  opt(5)->click();
   for (int i = 1; i <= kStopwatchCount; ++i) {
     EXPECT_EQ(fram1(i)->isHidden(), i > 5) << i;
     EXPECT_EQ(fram1(i)->pos(), QPoint(Px(30), Px(507 * (i - 1)))) << i;
   }
   // Mode 1 moves panel 1 to the top and leaves its Left, whatever that is.
   fram1(1)->move(Px(300), Px(900));
-  C().opt1->click();
+  opt(1)->click();
   EXPECT_EQ(fram1(1)->pos(), QPoint(Px(300), 0));
   EXPECT_FALSE(fram1(1)->isHidden());
   EXPECT_TRUE(fram1(2)->isHidden());
@@ -365,9 +372,9 @@ TEST_F(WindowTest, AModeHidesThePanelsItDoesNotShowWhereTheyStand) {
 // alone, and the check box's handler counts it as unchecked.
 TEST_F(WindowTest, AGrayedCheckBoxLeavesTheOptionsPanelToTheCheckBox) {
   C().chk1->click();
-  C().opt5->click();
+  opt(5)->click();
   C().chk1->setCheckState(Qt::PartiallyChecked);
-  C().opt10->click();
+  opt(10)->click();
   EXPECT_EQ(window_.Geometry().Top(), 980);
   EXPECT_EQ(window_.Geometry().Height(), 4350);
   EXPECT_EQ(C().fram2->y(), Px(5010));

@@ -73,7 +73,7 @@ TEST_F(WindowTest, TheFocusMarkShowsWithoutTheKeyboardAndStandsOutOnAnyColour) {
     window_.cmdButn_Click();
     picker_.Answer(colour);
     window_.cmdHaikei_Click();
-    for (QWidget* control : std::initializer_list<QWidget*>{C().cmbAlStr, C().opt10, C().chk1}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{C().cmbAlStr, opt(10), C().chk1}) {
       SCOPED_TRACE(control->objectName().toStdString() + " on " + ground.name().toStdString());
       C().cmdEnd->setFocus();
       const QImage without = control->grab().toImage();

@@ -36,10 +36,10 @@ TEST_F(CopyTest, AlternatesUnnumberedAndNumberedAndTheTipAnnouncesTheNext) {
   EXPECT_EQ(clipboard_.text_, "1" + kDash + "00:00:00");
   EXPECT_EQ(C().cmdCopy->toolTip(), kUnnumberedTip);
 
-  C().opt10->click();  // a mode change does not restart the alternation
+  opt(10)->click();  // a mode change does not restart the alternation
   C().cmdCopy->click();
   EXPECT_EQ(clipboard_.text_->find(kDash), std::string::npos);
-  C().opt5->click();
+  opt(5)->click();
   C().cmdCopy->click();
   EXPECT_EQ(clipboard_.text_, "1" + kDash + "00:00:00\r\n2" + kDash + "00:00:00\r\n3" + kDash +
                                   "00:00:00\r\n4" + kDash + "00:00:00\r\n5" + kDash + "00:00:00");
@@ -53,13 +53,13 @@ TEST_F(CopyTest, ReportsThePanelsOnScreenAsTheirLabelsShowThem) {
   cmdStp(2)->click();
   TickAt("9:00:07");
   clock_.RunTo("9:00:09");  // the clock has moved on, but no tick has shown it
-  C().opt10->click();
+  opt(10)->click();
   C().cmdCopy->click();
   std::string expected = "0:00:07\r\n0:00:00";
   for (int i = 3; i <= 10; ++i) expected += "\r\n0:00:07";
   EXPECT_EQ(clipboard_.text_, expected);
 
-  C().opt1->click();
+  opt(1)->click();
   C().cmdCopy->click();
   EXPECT_EQ(clipboard_.text_, "1" + kDash + "0:00:07");
 }
@@ -147,7 +147,7 @@ TEST_F(ColourTest, EachGroupReachesExactlyItsMembersHiddenPanelsIncluded) {
   ExpectGroupOnly(C().cmdHaikei, Group::kBak, 0x000000);
   ExpectGroupOnly(C().cmdMoji, Group::kMoji, 0x000000);
 
-  C().opt10->click();
+  opt(10)->click();
   EXPECT_FALSE(fram1(9)->isHidden());
   EXPECT_EQ(fram1(9)->palette().color(QPalette::Window), QColor(Qt::black));
 }
@@ -186,7 +186,7 @@ TEST_F(WindowTest, AlwaysOnTopAlternatesItsFaceAndCallsTheStacking) {
   EXPECT_EQ(mae->toolTip(), QString::fromUtf8("常に前面をキャンセルします"));
   EXPECT_TRUE(window_.SwithMae());
   C().chk1->click();
-  C().opt5->click();  // layouts leave the state alone
+  opt(5)->click();  // layouts leave the state alone
   EXPECT_TRUE(window_.SwithMae());
   C().cmdMae->click();
   EXPECT_EQ(mae->text(), QString::fromUtf8("前へ"));

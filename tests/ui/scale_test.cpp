@@ -62,7 +62,7 @@ TEST_F(WindowTest, TheTallestLayoutStaysWhereTheTablePutsItOnItsScreen) {
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
   C().chk1->click();
-  C().opt10->click();
+  opt(10)->click();
   EXPECT_EQ(window_.Geometry().Height(), 6890);
   EXPECT_EQ(window_.Geometry().Width(), 2900);
   // At a scale of 2 the screen is 640 x 512: from Top 980 (65 px) the 431-pixel client area
@@ -74,7 +74,7 @@ TEST_F(WindowTest, TheTallestLayoutStaysWhereTheTablePutsItOnItsScreen) {
   C().chk1->click();  // the check box keeps the Top
   EXPECT_EQ(window_.Geometry().Height(), 6460);
   EXPECT_EQ(window_.frameGeometry().top(), Px(980));
-  C().opt1->click();
+  opt(1)->click();
   EXPECT_EQ(window_.Geometry().Top(), 5540);
 }
 

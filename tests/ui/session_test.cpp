@@ -30,7 +30,7 @@ SessionState Decoded(const std::string& text) {
 TEST_F(WindowTest, ComesBackAsThePersonLeftIt) {
   window_.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
-  C().opt5->click();
+  opt(5)->click();
   C().chk1->click();
   window_.move(window_.x(), 300);
   picker_.Answer(0x0000FF);
@@ -63,7 +63,7 @@ TEST_F(WindowTest, ComesBackAsThePersonLeftIt) {
   EXPECT_EQ(c.lblJikan[0]->text(), "0:30:00");
   EXPECT_EQ(c.lblJikan[1]->text(), "0:01:05");
   EXPECT_EQ(c.lblStrJikan->text(), "9:00:00");
-  EXPECT_TRUE(c.opt5->isChecked());
+  EXPECT_TRUE(c.Option(5)->isChecked());
   EXPECT_EQ(c.chk1->checkState(), Qt::Checked);
   EXPECT_EQ(back.Geometry().Height(), 4360);
   EXPECT_EQ(back.height(), 263);
@@ -120,7 +120,10 @@ TEST_F(WindowTest, AStateThatDoesNotFitChangesNothing) {
   odd_height.window.mode = 5;
   odd_height.window.options = true;
   odd_height.window.height = 4000;
-  std::vector<std::pair<SessionState, std::string>> rows{{odd_height, "height"}};
+  SessionState odd_mode = Decoded(before);
+  odd_mode.window.mode = 7;
+  std::vector<std::pair<SessionState, std::string>> rows{{odd_height, "height"},
+                                                         {odd_mode, "mode"}};
   // Only where the system names its boots can a moment be known to lie ahead on this one.
   if (!later.moment.boot.empty()) rows.emplace_back(later, "later than now");
   for (const auto& [state, problem] : rows) {

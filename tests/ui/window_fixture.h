@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "caption_label.h"
+#include "design_modes.h"
 #include "face_button.h"
 #include "frm_mirt2.h"
 #include "scripted_clock.h"
@@ -41,8 +42,8 @@ inline std::set<std::string> MembersOf(Group group) {
   };
   switch (group) {
     case Group::kMoji:
-      add({"lblStrt", "lblIma", "lblStrJikan", "lblImaJikan", "opt1", "opt5", "opt10"},
-          {"lblNo", "lblJikan"});
+      add({"lblStrt", "lblIma", "lblStrJikan", "lblImaJikan"}, {"lblNo", "lblJikan"});
+      for (const DesignMode& mode : kDesignModes) members.insert(OptionName(mode.panels));
       break;
     case Group::kButton:
       add({"cmdEnd", "cmbAlStr", "cmdAlStp", "cmdReset", "cmdMoji", "cmdButn", "cmdHaikei",
@@ -50,7 +51,8 @@ inline std::set<std::string> MembersOf(Group group) {
           {"cmdStr", "cmdStp"});
       break;
     case Group::kBak:
-      add({"frmMirt2", "fram2", "fram3", "opt1", "opt5", "opt10", "chk1"}, {"fram1"});
+      add({"frmMirt2", "fram2", "fram3", "chk1"}, {"fram1"});
+      for (const DesignMode& mode : kDesignModes) members.insert(OptionName(mode.panels));
       break;
   }
   return members;
@@ -73,6 +75,12 @@ class WindowTest : public ::testing::Test {
   [[nodiscard]] CaptionLabel* lblJikan(int i) const { return C().lblJikan.at(i - 1); }
   [[nodiscard]] FaceButton* cmdStr(int i) const { return C().cmdStr.at(i - 1); }
   [[nodiscard]] FaceButton* cmdStp(int i) const { return C().cmdStp.at(i - 1); }
+  // The option buttons by the panels they show, found by name: opt(5) is opt5.
+  [[nodiscard]] QRadioButton* opt(int panels) const {
+    auto* option = window_.findChild<QRadioButton*>(QString::fromStdString(OptionName(panels)));
+    if (option == nullptr) throw std::out_of_range("no " + OptionName(panels));
+    return option;
+  }
   void TickAt(std::string_view hms) {
     clock_.RunTo(hms);
     window_.Timer1_Timer();

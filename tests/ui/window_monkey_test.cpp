@@ -227,8 +227,8 @@ class WindowMonkeyTest : public WindowTest {
         runs_.fill(Phase::kRunning);
       } else if (name == "cmdAlStp" || name == "cmdReset") {
         runs_.fill(Phase::kStopped);
-      } else if (name == "opt1" || name == "opt5" || name == "opt10") {
-        ChooseMode(name == "opt1" ? 1 : name == "opt5" ? 5 : 10);
+      } else if (name.starts_with("opt")) {
+        ChooseMode(testing::DesignModeOf(std::stoi(std::string(name.substr(3)))));
       } else if (name == "chk1") {
         checked_ = !checked_;
         height_ += checked_ ? 430 : -430;
@@ -254,16 +254,13 @@ class WindowMonkeyTest : public WindowTest {
     clicked_.clear();
   }
 
-  // The design's layouts: window Top, fram2's Top, and the window's Height with the options
-  // panel hidden and shown, per mode; panels stacked 507 twips apart from the top.
-  void ChooseMode(int mode) {
-    const std::map<int, std::array<int, 4>> kModes = {
-        {1, {5540, 450, 1900, 2330}}, {5, {3510, 2480, 3930, 4350}}, {10, {980, 5010, 6470, 6890}}};
-    const auto [top, fram2_top, hidden_height, shown_height] = kModes.at(mode);
+  // The design's layout of a mode; panels stacked 507 twips apart from the top.
+  void ChooseMode(const testing::DesignMode& design) {
+    const int mode = design.panels;
     mode_ = mode;
-    top_ = top;
-    places_[10].top = fram2_top;
-    height_ = checked_ ? shown_height : hidden_height;
+    top_ = design.top;
+    places_[10].top = design.fram2_top;
+    height_ = checked_ ? design.shown_height : design.hidden_height;
     PlaceOptionsPanel();
     for (std::size_t n = 0; n < 10; ++n) {
       places_[n].visible = static_cast<int>(n) < mode;
@@ -326,8 +323,8 @@ class WindowMonkeyTest : public WindowTest {
       }
     }
 
-    if (window_.DisplayMode() != mode_)
-      Fail("display mode " + std::to_string(window_.DisplayMode()));
+    if (window_.DisplayMode().panels != mode_)
+      Fail("display mode " + std::to_string(window_.DisplayMode().panels));
     if (C().chk1->checkState() != (checked_ ? Qt::Checked : Qt::Unchecked)) {
       Fail("check box " + std::to_string(C().chk1->checkState()));
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "arrow_order.h"
 #include "caption_label.h"
 #include "colour.h"
 #include "face_button.h"
@@ -244,17 +245,17 @@ ControlRow Button(std::string name, Box box, std::string_view caption,
   return row;
 }
 
-ControlRow Option(std::string name, int left, int top, const std::string& count, bool selected,
-                  int tab_index) {
-  ControlRow row = At(std::move(name), {left, top, 550, 180});
-  row.caption = count;
+ControlRow Option(const DisplayModeRow& mode, bool selected) {
+  ControlRow row = At(std::string(mode.option), {mode.option_left, mode.option_top, 550, 180});
+  row.caption = mode.caption;
   row.font = kOptionFont;
   row.fore_color = kWhite;
   row.back_color = kDarkGreen;
   row.value = selected;
-  row.tab_index = tab_index;
-  row.accessible_name = count + " 個表示";
-  row.accessible_description = "ストップウォッチを " + count + " 個表示します";
+  row.tab_index = mode.tab_index;
+  row.accessible_name = mode.accessible_name;
+  row.accessible_description =
+      "ストップウォッチを " + std::to_string(mode.panels) + " 個表示します";
   return row;
 }
 
@@ -303,9 +304,12 @@ void BuildControls(QWidget& window, FormControls& c) {
             Button("cmdReset", {1880, 130, 200, 220}, "0", kResetFont, 22, "表示を 0 に戻す",
                    "すべてのストップウォッチを止め、時間の表示を 00:00:00 に戻します",
                    "\"０\"に戻します"));
-  make.Make(c.opt1, c.fram2, Option("opt1", 2400, 80, "1", true, 23));
-  make.Make(c.opt5, c.fram2, Option("opt5", 2160, 250, "5", false, 24));
-  make.Make(c.opt10, c.fram2, Option("opt10", 1920, 430, "10", false, 25));
+  std::vector<QAbstractButton*> arrow_order(kDisplayModeCount);
+  for (std::size_t n = 0; n < kDisplayModeCount; ++n) {
+    make.Make(c.opt[n], c.fram2, Option(kDisplayModes[n], n == 0));
+    arrow_order.at(static_cast<std::size_t>(kDisplayModes[n].arrow_place)) = c.opt[n];
+  }
+  new ArrowOrder(std::move(arrow_order), &window);
   // The check box has no caption, so its name alone tells what it is.
   ControlRow check = At("chk1", {2550, 400, 180, 180});
   check.tool_tip = "オプション";
@@ -353,6 +357,13 @@ void BuildControls(QWidget& window, FormControls& c) {
             Button("cmdMae", {2300, 130, 500, 300}, kMaeToFront.caption, std::nullopt, 64,
                    kMaeToFront.accessible_name, {}, kMaeToFront.tool_tip));
   c.default_button = make.Finish();
+}
+
+QRadioButton* FormControls::Option(int panels) const {
+  for (std::size_t n = 0; n < kDisplayModeCount; ++n) {
+    if (kDisplayModes[n].panels == panels) return opt[n];
+  }
+  return nullptr;
 }
 
 }  // namespace mirt2

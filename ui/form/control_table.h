@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "display_modes.h"
 #include "stopwatch_bank.h"
 
 class QCheckBox;
@@ -28,9 +29,8 @@ struct FormControls {
   CaptionLabel* lblStrt = nullptr;
   CaptionLabel* lblIma = nullptr;
   FaceButton* cmdReset = nullptr;
-  QRadioButton* opt1 = nullptr;
-  QRadioButton* opt5 = nullptr;
-  QRadioButton* opt10 = nullptr;
+  // The option buttons opt1, opt5 and opt10, a display mode's each, in the order of their rows.
+  std::array<QRadioButton*, kDisplayModeCount> opt{};
   QCheckBox* chk1 = nullptr;
   CaptionLabel* lblStrJikan = nullptr;
   CaptionLabel* lblImaJikan = nullptr;
@@ -47,6 +47,9 @@ struct FormControls {
   FaceButton* default_button = nullptr;
   // Every control above, in the order it was made: a container before what it holds.
   std::vector<QWidget*> all;
+
+  // The option button of the mode that shows `panels` panels; null where there is none.
+  [[nodiscard]] QRadioButton* Option(int panels) const;
 };
 
 // Makes every control of `window` from the control table, with its design-time properties, and

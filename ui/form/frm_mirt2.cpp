@@ -56,9 +56,10 @@ frmMirt2::frmMirt2(const WindowServices& services, const TimePattern& regional, 
   connect(cmbAlStr, &QAbstractButton::clicked, this, &frmMirt2::cmbAlStr_Click);
   connect(cmdAlStp, &QAbstractButton::clicked, this, &frmMirt2::cmdAlStp_Click);
   connect(cmdReset, &QAbstractButton::clicked, this, &frmMirt2::cmdReset_Click);
-  connect(opt1, &QAbstractButton::clicked, this, &frmMirt2::opt1_Click);
-  connect(opt5, &QAbstractButton::clicked, this, &frmMirt2::opt5_Click);
-  connect(opt10, &QAbstractButton::clicked, this, &frmMirt2::opt10_Click);
+  for (const DisplayModeRow& mode : kDisplayModes) {
+    connect(Option(mode.panels), &QAbstractButton::clicked, this,
+            [this, &mode] { ChooseDisplayMode(mode); });
+  }
   connect(chk1, &QAbstractButton::clicked, this, &frmMirt2::chk1_Click);
   connect(cmdCopy, &QAbstractButton::clicked, this, &frmMirt2::cmdCopy_Click);
   connect(cmdMoji, &QAbstractButton::clicked, this, &frmMirt2::cmdMoji_Click);
@@ -195,7 +196,7 @@ void SetTop(QWidget& frame, int twips) {
 
 // The options panel's Top follows the Height that the window reports once it is set. The panels
 // a mode hides stay where they are; mode 1 moves panel 1 to the top and leaves its Left.
-void frmMirt2::LayOut(const DisplayModeLayout& mode) {
+void frmMirt2::LayOut(const DisplayModeRow& mode) {
   const Qt::CheckState check = chk1->checkState();
   showing_.Update(all);
   geometry_.SetTop(mode.window_top);
@@ -221,15 +222,20 @@ void frmMirt2::ShowOptionsPanel(bool shown, int window_height) {
 }
 
 void frmMirt2::opt1_Click() {
-  Run("opt1_Click", [this] { LayOut(kMode1); });
+  ChooseDisplayMode(*FindDisplayMode(1));
 }
 
 void frmMirt2::opt5_Click() {
-  Run("opt5_Click", [this] { LayOut(kMode5); });
+  ChooseDisplayMode(*FindDisplayMode(5));
 }
 
 void frmMirt2::opt10_Click() {
-  Run("opt10_Click", [this] { LayOut(kMode10); });
+  ChooseDisplayMode(*FindDisplayMode(10));
+}
+
+// Every option button's click, named in a failure as its handler.
+void frmMirt2::ChooseDisplayMode(const DisplayModeRow& mode) {
+  Run((std::string(mode.option) + "_Click").c_str(), [this, &mode] { LayOut(mode); });
 }
 
 void frmMirt2::chk1_Click() {
@@ -244,7 +250,7 @@ void frmMirt2::chk1_Click() {
 void frmMirt2::cmdCopy_Click() {
   Run("cmdCopy_Click", [this] {
     const bool numbered = swith_bang_;
-    const int count = DisplayMode();
+    const int count = DisplayMode().panels;
     std::vector<std::string> texts;
     for (int i = 1; i <= count; ++i) {
       texts.push_back(lblJikan.at(static_cast<std::size_t>(i - 1))->text().toStdString());
@@ -296,10 +302,10 @@ void frmMirt2::cmdHaikei_Click() {
 // Each recolours its group in the design's order, the single controls first, then the control
 // arrays index by index, hidden panels included.
 void frmMirt2::ApplyMojiColr() {
-  for (QWidget* control : std::initializer_list<QWidget*>{lblStrt, lblIma, lblStrJikan, lblImaJikan,
-                                                          opt1, opt5, opt10}) {
+  for (QWidget* control : {lblStrt, lblIma, lblStrJikan, lblImaJikan}) {
     SetColour(*control, QPalette::WindowText, MojiColr());
   }
+  for (QRadioButton* option : opt) SetColour(*option, QPalette::WindowText, MojiColr());
   for (std::size_t n = 0; n < kStopwatchCount; ++n) {
     SetColour(*lblNo[n], QPalette::WindowText, MojiColr());
     SetColour(*lblJikan[n], QPalette::WindowText, MojiColr());
@@ -319,10 +325,11 @@ void frmMirt2::ApplyButtonColr() {
 }
 
 void frmMirt2::ApplyBakColr() {
-  for (QWidget* control :
-       std::initializer_list<QWidget*>{this, fram2, fram3, opt1, opt5, opt10, chk1}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{this, fram2, fram3}) {
     SetColour(*control, QPalette::Window, BakColr());
   }
+  for (QRadioButton* option : opt) SetColour(*option, QPalette::Window, BakColr());
+  SetColour(*chk1, QPalette::Window, BakColr());
   for (QFrame* panel : fram1) SetColour(*panel, QPalette::Window, BakColr());
 }
 
@@ -415,11 +422,12 @@ void frmMirt2::contextMenuEvent(QContextMenuEvent* event) {
                 !by_mouse);
 }
 
-int frmMirt2::DisplayMode() const {
-  if (opt1->isChecked()) return 1;
-  if (opt5->isChecked()) return 5;
-  if (opt10->isChecked()) return 10;
-  return 0;
+// The option buttons are exclusive and the first is selected from the start, so one always is.
+const DisplayModeRow& frmMirt2::DisplayMode() const {
+  for (std::size_t n = 0; n < kDisplayModeCount; ++n) {
+    if (opt[n]->isChecked()) return kDisplayModes[n];
+  }
+  return kDisplayModes.front();
 }
 
 bool frmMirt2::event(QEvent* event) {
@@ -483,9 +491,9 @@ void frmMirt2::closeEvent(QCloseEvent* event) {
 
 WindowSnapshot frmMirt2::TakeWindowSnapshot() const {
   WindowSnapshot saved;
-  saved.mode = DisplayMode();
+  const DisplayModeRow& mode = DisplayMode();
+  saved.mode = mode.panels;
   saved.options = chk1->checkState() == Qt::Checked;
-  const DisplayModeLayout& mode = LayoutOf(saved.mode);
   saved.height = geometry_.Height();
   // A height the platform would not give, or a grayed box's, comes back as the layout's own.
   if (!ToggledSinceChosen(mode, saved.options, saved.height)) {
@@ -529,8 +537,12 @@ void frmMirt2::KeepState() {
 RestoreOutcome frmMirt2::Restore(const SessionState& state) {
   RestoreOutcome outcome;
   const WindowSnapshot& saved = state.window;
-  const DisplayModeLayout& mode = LayoutOf(saved.mode);
-  const std::optional<bool> toggled = ToggledSinceChosen(mode, saved.options, saved.height);
+  const DisplayModeRow* const mode = FindDisplayMode(saved.mode);
+  if (mode == nullptr) {
+    outcome.problem = "mode: not one of the window's";
+    return outcome;
+  }
+  const std::optional<bool> toggled = ToggledSinceChosen(*mode, saved.options, saved.height);
   if (!toggled) {
     outcome.problem = "height: not one of the layout's";
     return outcome;
@@ -549,8 +561,8 @@ RestoreOutcome frmMirt2::Restore(const SessionState& state) {
     // The layout as the person made it: chosen with the options box as it then was, then the
     // box ticked or cleared where it was since.
     chk1->setCheckState(saved.options != *toggled ? Qt::Checked : Qt::Unchecked);
-    (saved.mode == 10 ? opt10 : saved.mode == 5 ? opt5 : opt1)->setChecked(true);
-    LayOut(mode);
+    Option(mode->panels)->setChecked(true);
+    LayOut(*mode);
     if (*toggled) {
       chk1->setCheckState(saved.options ? Qt::Checked : Qt::Unchecked);
       chk1_Click();

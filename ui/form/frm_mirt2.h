@@ -128,8 +128,8 @@ class frmMirt2 final : public QWidget, private FormControls {
   [[nodiscard]] const CommonDialog& cmnDialog1() const { return cmn_dialog1_; }
   // The panels' menu, made when it first opens; null until then.
   [[nodiscard]] QMenu* PanelMenu() const { return panel_menu_; }
-  // The display mode in force: the selected option button's count.
-  [[nodiscard]] int DisplayMode() const;
+  // The display mode in force: the selected option button's.
+  [[nodiscard]] const DisplayModeRow& DisplayMode() const;
 
  protected:
   bool event(QEvent* event) override;
@@ -141,7 +141,8 @@ class frmMirt2 final : public QWidget, private FormControls {
 
  private:
   void ShowTexts(ChangedTexts changed);
-  void LayOut(const DisplayModeLayout& mode);
+  void ChooseDisplayMode(const DisplayModeRow& mode);
+  void LayOut(const DisplayModeRow& mode);
   void ShowOptionsPanel(bool shown, int window_height);
   void ApplyMojiColr();
   void ApplyButtonColr();

@@ -6,6 +6,11 @@
 
 namespace mirt2::testing {
 
+// The window's outer Width in every layout, in twips, and its client area's width in pixels:
+// the design's Width less its frame, 90 twips.
+inline constexpr int kDesignWidth = 2900;
+inline constexpr int kDesignClientWidth = 187;
+
 // The design's display modes as the tests know them, written out here once, apart from the
 // window's own table, so that a typo there fails. Lengths are twips; the window's Top and Height
 // are its outer frame's.

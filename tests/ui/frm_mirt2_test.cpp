@@ -34,10 +34,10 @@ TEST_F(WindowTest, StartsWithPanelOneAndTheControlPanelInView) {
 
   EXPECT_EQ(window_.windowTitle(), QString::fromUtf8("ミルテス-２"));
   EXPECT_EQ(window_.Geometry().Top(), 5530);
-  EXPECT_EQ(window_.Geometry().Width(), 2900);
+  EXPECT_EQ(window_.Geometry().Width(), testing::kDesignWidth);
   EXPECT_EQ(window_.Geometry().Height(), 1900);
   // The client area the design's outer 2900 x 1900 twips held: 2810 x 1480.
-  EXPECT_EQ(window_.size(), QSize(187, 99));
+  EXPECT_EQ(window_.size(), QSize(testing::kDesignClientWidth, 99));
   EXPECT_EQ(window_.frameGeometry().top(), Px(5530));
 
   EXPECT_TRUE(InView(fram1(1)));
@@ -275,8 +275,9 @@ TEST_P(ModeTableTest, ChoosingAModeLaysOutTheWindowFromTheTable) {
   opt(row.mode)->click();
   EXPECT_EQ(window_.Geometry().Top(), mode.top);
   EXPECT_EQ(window_.Geometry().Height(), row.checked ? mode.shown_height : mode.hidden_height);
-  EXPECT_EQ(window_.Geometry().Width(), 2900);
-  EXPECT_EQ(window_.size(), QSize(187, row.checked ? mode.shown_client : mode.hidden_client));
+  EXPECT_EQ(window_.Geometry().Width(), testing::kDesignWidth);
+  EXPECT_EQ(window_.size(), QSize(testing::kDesignClientWidth,
+                                  row.checked ? mode.shown_client : mode.hidden_client));
   EXPECT_EQ(C().fram2->y(), Px(mode.fram2_top));
   EXPECT_EQ(C().fram3->isVisible(), row.checked);
   if (row.checked) {
@@ -304,7 +305,7 @@ TEST_F(WindowTest, AMaximizeImposedFromOutsideIsUndoneInPlace) {
     window_.setWindowState(imposed);
     QCoreApplication::processEvents();
     EXPECT_EQ(window_.windowState(), Qt::WindowNoState);
-    EXPECT_EQ(window_.size(), QSize(187, 99));
+    EXPECT_EQ(window_.size(), QSize(testing::kDesignClientWidth, 99));
     EXPECT_EQ(window_.Geometry().Top(), 5530);
     EXPECT_EQ(window_.Geometry().Height(), 1900);
   }

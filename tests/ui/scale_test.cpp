@@ -64,7 +64,7 @@ TEST_F(WindowTest, TheTallestLayoutStaysWhereTheTablePutsItOnItsScreen) {
   C().chk1->click();
   opt(10)->click();
   EXPECT_EQ(window_.Geometry().Height(), 6890);
-  EXPECT_EQ(window_.Geometry().Width(), 2900);
+  EXPECT_EQ(window_.Geometry().Width(), testing::kDesignWidth);
   // At a scale of 2 the screen is 640 x 512: from Top 980 (65 px) the 431-pixel client area
   // ends at 496, on the screen.
   EXPECT_EQ(window_.frameGeometry().top(), Px(980));

@@ -333,10 +333,10 @@ class WindowMonkeyTest : public WindowTest {
     if (!window_.isVisible()) Fail("the window closed");
 
     const OuterGeometry& g = window_.Geometry();
-    if (g.Top() != top_ || g.Height() != height_ || g.Width() != 2900) {
+    if (g.Top() != top_ || g.Height() != height_ || g.Width() != testing::kDesignWidth) {
       Fail("window Top/Height/Width " + std::to_string(g.Top()) + "/" + std::to_string(g.Height()) +
            "/" + std::to_string(g.Width()) + ", want " + std::to_string(top_) + "/" +
-           std::to_string(height_) + "/2900");
+           std::to_string(height_) + "/" + std::to_string(testing::kDesignWidth));
     }
     // The client area is the design's outer Height less its 420-twip frame.
     if (window_.frameGeometry().top() != Px(top_) || window_.height() != Px(height_ - 420)) {

@@ -20,9 +20,10 @@ bool ArrowOrder::eventFilter(QObject* watched, QEvent* event) {
   if (!onward && !back) return false;
   const auto at = std::find(buttons_.begin(), buttons_.end(), watched);
   if (at == buttons_.end()) return false;
+  const auto n = static_cast<std::size_t>(at - buttons_.begin());
   // Past either end the key does nothing, and goes no further.
-  if (onward ? at + 1 == buttons_.end() : at == buttons_.begin()) return true;
-  QAbstractButton* const to = onward ? *(at + 1) : *(at - 1);
+  if (onward ? n + 1 == buttons_.size() : n == 0) return true;
+  QAbstractButton* const to = buttons_[onward ? n + 1 : n - 1];
   if ((*at)->isChecked()) to->click();
   to->setFocus(onward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
   return true;

@@ -56,20 +56,29 @@ TEST_F(FocusChainTest, TabReachesOnlyWhatShowsInTheDesignOrder) {
   EXPECT_EQ(Focus(), "cmbAlStr");
 }
 
-// Left and Down walk the option buttons 1, 5, 10, Right and Up back, each choosing its mode;
-// neither goes round at an end.
+// Left and Down walk the option buttons in their order (1, 5, 10), Right and Up back, each
+// choosing its mode; neither goes round at an end.
 TEST_F(FocusChainTest, ArrowKeysWalkTheOptionButtonsInTheirOrder) {
   window_.show();
   window_.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-  opt(1)->setFocus();
+  const auto& modes = testing::kDesignModes;
   Names walked;
-  for (Qt::Key key :
-       {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right}) {
+  Names expected;
+  const auto press = [&](Qt::Key key, const testing::DesignMode& to) {
     QTest::keyClick(QApplication::focusWidget(), key);
     walked.push_back(Focus() + " " + std::to_string(window_.DisplayMode().panels));
-  }
-  EXPECT_EQ(walked, Names({"opt1 1", "opt5 5", "opt10 10", "opt10 10", "opt5 5", "opt1 1"}));
+    expected.push_back(testing::OptionName(to.panels) + " " + std::to_string(to.panels));
+  };
+  opt(modes.front().panels)->setFocus();
+  press(Qt::Key_Right, modes.front());
+  for (std::size_t n = 1; n < modes.size(); ++n)
+    press(n % 2 ? Qt::Key_Left : Qt::Key_Down, modes[n]);
+  press(Qt::Key_Down, modes.back());
+  for (std::size_t n = modes.size() - 1; n-- > 0;)
+    press(n % 2 ? Qt::Key_Right : Qt::Key_Up, modes[n]);
+  press(Qt::Key_Up, modes.front());
+  EXPECT_EQ(walked, expected);
 }
 
 }  // namespace

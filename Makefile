@@ -29,7 +29,8 @@ test: build
 bench: PRESET = default
 bench: build
 	$(BUILD)/bench/engine_bench
-	tools/with-x.sh bench/desktop_bench.sh $(BUILD)/app/mirt2 $(BUILD)/bench/floor_window
+	E2E_PLACES=$(BUILD)/tests/e2e/control_places.txt \
+	  tools/with-x.sh bench/desktop_bench.sh $(BUILD)/app/mirt2 $(BUILD)/bench/floor_window
 
 lint: PRESET = default
 lint: build

@@ -34,6 +34,8 @@ for binary in "$mirt2" "$floor" "$repaint_phase"; do
     exit 2
   }
 done
+# Where mirt2's controls are (tests/e2e/places.sh): the build's table, beside the program's folder.
+export E2E_PLACES=${E2E_PLACES:-$(dirname "$mirt2")/../tests/e2e/control_places.txt}
 # shellcheck source-path=SCRIPTDIR source=../tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh"
 
@@ -56,17 +58,13 @@ readonly clock_ticks
 
 readonly mirt2_title='ミルテス-２'
 readonly floor_title='floor'
-# Client pixels (15 twips each) in mirt2's one-panel start layout: the
-# ten-panel option, on its caption, where a widened time label cannot cover
-# it; then, in the ten-panel layout, the start-all button in the control
-# panel at 5010 twips.
-readonly opt10_x=$(((1920 + 550 / 2) / 15)) opt10_y=65
-readonly start_all_x=$(((880 + 900 / 2) / 15)) start_all_y=$(((5010 + 650 + 320 / 2) / 15))
 # The ten-panel layout's client area: its 6470 twips less the design's 420 for the frame.
 readonly ten_panel_client_height=$(((6470 - 420 + 7) / 15))
-# Panel 1's elapsed time, rows 180 to 432 twips of the window in the ten-panel
-# layout of both programs; the other controls in that band never change.
-readonly band_top=$((180 / 15)) band_rows=$((252 / 15))
+# Panel 1's elapsed time, in the ten-panel layout of both programs; the other
+# controls in its rows never change.
+read -r _ band_top _ band_rows < <(control_rect 'lblJikan(1)' \
+  "$(client_px_of_width 2900) $ten_panel_client_height") || fail "no place for panel 1's time"
+readonly band_top band_rows
 
 # Starts a program and waits for its window to be mapped; sets LAUNCH_US,
 # LAUNCH_CPU_US (what its threads ran until then) and WID. Both programs are found the same way: the first visible window that
@@ -160,10 +158,11 @@ client_height_near() {
 
 ten_running_mirt2() {
   wait_for "the frame" frame_extents "$WID" || fail "mirt2's window was never framed"
-  click_at "$WID" "$opt10_x" "$opt10_y"
+  wid=$WID
+  press opt10
   wait_for "the ten-panel layout" client_height_near "$ten_panel_client_height" ||
     fail "opt10 did not lay out ten panels"
-  click_at "$WID" "$start_all_x" "$start_all_y"
+  press cmbAlStr
 }
 
 ten_running_floor() { :; }

@@ -27,11 +27,10 @@ wid=$(find_window 'ミルテス-２' "$APP_PID") || fail "the main window did no
 wait_for "the frame" frame_extents "$wid" || fail "window $wid was never framed"
 wait_for "the start-up height" client_height_is 1900 || fail "start-up height"
 
-# Ten panels, then the options panel: the control panel sits at 5010 twips,
-# the options panel at the window's height less 920 (6890 - 920).
-click_control 450 1920 430 550 180
+# Ten panels, then the options panel.
+press opt10
 wait_for "the ten-panel height" client_height_is 6470 || fail "opt10 did not lay out ten panels"
-click_control 5010 2550 400 180 180
+press chk1
 wait_for "the options panel" client_height_is 6900 || fail "chk1 did not show the options panel"
 
 # Each report differs from the one before: the numbers come and go.
@@ -48,7 +47,7 @@ new_report() {
 copy_times() {
   local lines line first h m s
   COPIED_FROM=$(e2e_now_us)
-  click_control 5970 1650 130 620 300
+  press cmdCopy
   wait_for "a new report on the clipboard" new_report || fail "コピー put no new report on the clipboard"
   COPIED_BY=$(e2e_now_us)
   report=$(<"$work/report")
@@ -64,7 +63,7 @@ copy_times() {
 }
 
 started_from=$(e2e_now_us)
-click_control 5010 880 650 900 320 # 全部始
+press cmbAlStr
 started_by=$(e2e_now_us)
 deadline=$(e2e_deadline_us 10)
 until copy_times && ((SHOWN >= 2)); do

@@ -28,10 +28,6 @@ E2E_DEADLINE_S=30
 readonly app_title='ミルテス-２'
 readonly outer_display=$DISPLAY outer_xauthority=$XAUTHORITY
 readonly client_w=187 client_h=99
-# Rows and columns of the client area, in pixels: the bottom row's buttons end
-# at 1420 twips (the control panel at 450, the buttons at 650 in it, 320 high);
-# 終了 spans 120 to 820 twips across.
-readonly bottom_edge_row=$(($(px 1420) - 1)) end_left=$(px 120) end_right=$(($(px 820) - 1))
 
 # mutter, nested: a Wayland session on a window of the test's X server, with
 # XWayland beside it. It names the X display it gives XWayland in its log.
@@ -101,7 +97,8 @@ green_area() {
 
 # Whether the bottom row's lower bevel, the grey edge of 終了, shows on its
 # row across the button, with the dark green of the window below it: the row
-# is whole. Its arguments are the client area's LEFT and TOP in the session.
+# is whole. Its arguments are the client area's LEFT and TOP in the session;
+# 終了's place, in the one-panel layout, is read on XWayland first.
 bottom_row_whole() {
   local shot=$E2E_TMP/row.png x0=$(($1 + end_left + 2)) width=$((end_right - end_left - 3))
   screen_shot "$shot" || return 1
@@ -120,6 +117,9 @@ pass "the window opens on XWayland by default"
 client_is() { [[ "$(on_xwayland client_size "$wid")" == "$client_w $client_h" ]]; }
 wait_for "a client area of ${client_w}x${client_h}" client_is ||
   fail "client area $(on_xwayland client_size "$wid") under mutter's title bar"
+places_client_size() { on_xwayland client_size "$wid"; }
+read -r end_left end_top end_width end_height < <(control_rect cmdEnd) || fail "no 終了 in view"
+readonly end_left end_right=$((end_left + end_width - 1)) bottom_edge_row=$((end_top + end_height - 1))
 read -r x y < <(on_xwayland xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left [XY]: *//p' |
   paste -sd ' ')
 wait_for "the bottom row whole" bottom_row_whole "$x" "$y" ||
@@ -127,8 +127,7 @@ wait_for "the bottom row whole" bottom_row_whole "$x" "$y" ||
 pass "client area ${client_w}x${client_h} at $x,$y under mutter's frame, the bottom row whole"
 
 # 前へ on the options panel, shown by the check box: mutter keeps the window above.
-click_control_on_screen() { on_screen xdotool mousemove $((nested_x + x + $(px $(($2 + $4 / 2))))) \
-  $((nested_y + y + $(px $(($1 + $3 + $5 / 2))))) click 1; }
+places_click() { on_screen xdotool mousemove $((nested_x + x + $1)) $((nested_y + y + $2)) click 1; }
 above() { on_xwayland net_wm_state "$wid" | grep -qx _NET_WM_STATE_ABOVE; }
 not_above() { ! above; }
 # Moved down the screen by a move request, as a drag ends, the window stays there while the
@@ -139,16 +138,16 @@ on_xwayland xdotool windowmove "$wid" "$x" $((y + 150))
 wait_for "the window to move down" moved || fail "a move request left the window at $(client_y)"
 y=$(client_y)
 near_y() { local now; now=$(client_y) && ((now >= y - 2 && now <= y + 2)); }
-click_control_on_screen 450 2550 400 180 180 # chk1
+press chk1
 wait_for "the options panel" on_xwayland client_height_is 2330 || fail "chk1 showed no options"
 sleep 0.5
 near_y || fail "showing the options moved the window from $y to $(client_y)"
-click_control_on_screen 1410 2300 130 500 300 # 前へ
+press cmdMae
 wait_for "_NET_WM_STATE_ABOVE" above || fail "前へ did not keep the window above"
-click_control_on_screen 1410 2300 130 500 300 # 元へ
+press cmdMae # 元へ
 wait_for "_NET_WM_STATE_ABOVE to go" not_above || fail "元へ left the window above"
 pass "前へ sets and 元へ clears _NET_WM_STATE_ABOVE"
-click_control_on_screen 450 2550 400 180 180 # chk1
+press chk1
 wait_for "the options panel to go" on_xwayland client_height_is 1900 || fail "chk1 left the options"
 sleep 0.5
 near_y || fail "hiding the options moved the window from $y to $(client_y)"

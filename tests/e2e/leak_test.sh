@@ -20,24 +20,24 @@ wid=$(find_window 'ミルテス-２' "$APP_PID") || fail "the main window did no
 wait_for "the frame" frame_extents "$wid" || fail "window $wid was never framed"
 expect_height 1900 "start-up height"
 
-click_at "$wid" "$(px 1930)" "$(px $((450 + 430 + 90)))" # opt10
+press opt10
 expect_height 6470 "opt10 did not lay out ten panels"
-click_control 5010 880 650 900 320  # 全部始
-click_control 5010 2550 400 180 180 # chk1
+press cmbAlStr
+press chk1
 expect_height 6900 "chk1 did not show the options panel"
 report_lines_are() { [[ "$(clipboard_text | tr -cd '\n' | wc -c)" == "$1" ]]; }
 for _ in 1 2; do
-  click_control 5980 1650 130 620 300 # コピー
-  click_control 5980 2300 130 500 300 # 前へ, then 元へ
+  press cmdCopy
+  press cmdMae # 前へ, then 元へ
 done
 wait_for "a ten-line report on the clipboard" report_lines_are 9 || fail "コピー copied no report"
-click_at "$wid" "$(px 2170)" "$(px $((5010 + 250 + 90)))" # opt5
+press opt5
 expect_height 4350 "opt5 did not lay out five panels"
-click_at "$wid" "$(px 2410)" "$(px $((2480 + 80 + 90)))" # opt1
+press opt1
 expect_height 2330 "opt1 did not lay out one panel"
-click_control 450 2550 400 180 180 # chk1 off
+press chk1
 expect_height 1900 "chk1 did not hide the options panel"
-click_at "$wid" "$(px 1930)" "$(px $((450 + 430 + 90)))" # opt10
+press opt10
 expect_height 6470 "opt10 did not lay out ten panels again"
 pass "a round of clicks done; ten stopwatches run"
 

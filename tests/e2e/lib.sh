@@ -9,9 +9,9 @@
 #   window_title WID                  _NET_WM_NAME, byte for byte
 #   frame_extents WID                 "LEFT RIGHT TOP BOTTOM" of the WM frame
 #   outer_geometry WID                "LEFT TOP WIDTH HEIGHT", frame included
-#   client_size WID                   "WIDTH HEIGHT" of the client area
+#   client_size WID                   "WIDTH HEIGHT" of the client area (places.sh)
 #   net_wm_state WID                  _NET_WM_STATE atoms, one a line
-#   click_at WID X Y                  left click at a client-relative pixel
+#   press NAME / control_rect NAME    a control of $wid by its object name (places.sh)
 #   close_window WID                  ask the window manager to close it
 #   wait_exit PID SECONDS             wait for PID to end; sets EXIT_CODE
 #   clipboard_text                    the CLIPBOARD selection as text
@@ -21,6 +21,15 @@
 #
 # E2E_DEADLINE_S (default 10) bounds every wait that takes no explicit time.
 # E2E_ARTIFACTS, when set to a directory, receives a screenshot on failure.
+# E2E_SCREEN_READER, set before sourcing, runs the test on a session bus of its
+# own, where the accessibility bus starts, and has start_app's programs serve
+# AT-SPI, so that press finds their controls as a screen reader does.
+
+if [[ -n "${E2E_SCREEN_READER:-}" && -z "${E2E_ON_SESSION_BUS:-}" ]]; then
+  # The buses report each service they start; only a failure's messages matter.
+  E2E_ON_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@" \
+    2> >(grep -v -e 'fd limit' -e 'activat' -e 'Activat' -e 'SpiRegistry' >&2)
+fi
 
 E2E_DEADLINE_S=${E2E_DEADLINE_S:-10}
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/e2e.XXXXXX")
@@ -122,12 +131,14 @@ start_app() {
   local log
   log="$E2E_TMP/app-$((${#e2e_logs[@]} + 1)).log"
   mkdir -p "$E2E_TMP/home"
-  env QT_QPA_PLATFORM=xcb HOME="$E2E_TMP/home" \
+  env QT_QPA_PLATFORM=xcb ${E2E_SCREEN_READER:+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1} \
+    HOME="$E2E_TMP/home" \
     XDG_CONFIG_HOME="$E2E_TMP/home/.config" \
     XDG_CACHE_HOME="$E2E_TMP/home/.cache" \
     XDG_DATA_HOME="$E2E_TMP/home/.local/share" \
     "$@" </dev/null >"$log" 2>&1 &
   APP_PID=$!
+  [[ -z "${E2E_SCREEN_READER:-}" ]] || E2E_ATSPI_PID=$APP_PID
   e2e_apps+=("$APP_PID")
   e2e_logs+=("$log")
 }
@@ -221,22 +232,6 @@ outer_geometry() {
   echo "$((x - left)) $((y - top)) $((w + 2 * bw + left + right)) $((h + 2 * bw + top + bottom))"
 }
 
-client_size() {
-  local key value w='' h=''
-  while IFS=: read -r key value; do
-    value=${value// /}
-    case "$key" in
-      *"Width") w=$value ;;
-      *"Height") h=$value ;;
-    esac
-  done < <(xwininfo -id "$1" 2>/dev/null)
-  [[ -n "$w" && -n "$h" ]] || {
-    echo "xwininfo knows no window $1" >&2
-    return 1
-  }
-  echo "$w $h"
-}
-
 net_wm_state() {
   local line atom
   line=$(xprop -id "$1" -notype _NET_WM_STATE 2>/dev/null) || return 1
@@ -245,13 +240,6 @@ net_wm_state() {
   for atom in ${line//,/ }; do
     echo "$atom"
   done
-}
-
-click_at() {
-  # No --sync: it waits for pointer motion, and a second click at the same
-  # place has none, so xdotool would stall there for many seconds. The server
-  # takes the move before the click in any case.
-  xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
 # openbox binds Alt+F4 to Close, which sends WM_DELETE_WINDOW. The key must
@@ -312,17 +300,14 @@ window_pixels() {
   done
 }
 
+# shellcheck source-path=SCRIPTDIR source=places.sh
+source "$(dirname "${BASH_SOURCE[0]}")/places.sh"
+
 # mirt2's window is laid out in twips, 15 to the pixel. These take the main
 # window's id from $wid.
 
 # The client-area pixel of a twip position.
 px() { echo $((($1 + 7) / 15)); }
-
-# Clicks the centre of a control: its container's top, then the control's
-# left, top, width and height, all in twips.
-click_control() {
-  click_at "$wid" "$(px $(($2 + $4 / 2)))" "$(px $(($1 + $3 + $5 / 2)))"
-}
 
 # The client area that a design Height or Width in twips gives: the design's
 # outer size less the frame of the Windows it was drawn on, 420 twips down and
@@ -332,7 +317,7 @@ client_px_of_width() { px $(($1 - 90)); }
 
 # Whether the client area has the height that a design Height in twips gives.
 client_height_is() {
-  local width height
-  read -r width height < <(client_size "$wid") || return 1
+  local height
+  read -r _ height < <(client_size "$wid") || return 1
   ((height == $(client_px_of_height "$1")))
 }

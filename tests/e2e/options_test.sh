@@ -9,6 +9,8 @@
 set -euo pipefail
 
 binary=${1:?usage: options_test.sh BINARY}
+# Controls are pressed where a screen reader finds them.
+E2E_SCREEN_READER=1
 # shellcheck source-path=SCRIPTDIR source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -29,21 +31,19 @@ wid=$(find_window 'ミルテス-２' "$APP_PID") || fail "the main window did no
 wait_for "the frame" frame_extents "$wid" || fail "window $wid was never framed"
 wait_for "the start-up height" client_height_is 1900 || fail "start-up height"
 
-# Five panels, then the options panel: the control panel sits at 2480 twips,
-# the options panel at the window's height less 920 (4360 - 920).
-click_at "$wid" "$(px 2170)" "$(px $((450 + 250 + 90)))"
+# Five panels, then the options panel.
+press opt5
 wait_for "the five-panel height" client_height_is 3930 || fail "opt5 did not lay out five panels"
-click_control 2480 2550 400 180 180
+press chk1
 wait_for "the options panel" client_height_is 4360 || fail "chk1 did not show the options panel"
-readonly options_top=3440
 
-click_control $options_top 1650 130 620 300
+press cmdCopy
 printf '00:00:00\r\n00:00:00\r\n00:00:00\r\n00:00:00\r\n00:00:00' >"$work/unnumbered"
 wait_for "the unnumbered report on the clipboard" clipboard_equals "$work/unnumbered" ||
   fail "clipboard holds $(od -An -c "$work/got" | tr -s ' ')"
 pass "the clipboard holds the five-line report, CR LF between lines, none at the end"
 
-click_control $options_top 1650 130 620 300
+press cmdCopy
 dash=$'\xef\xbc\x8d' # U+FF0D in UTF-8
 for i in 1 2 3 4 5; do
   printf '%s%s00:00:00' "$i" "$dash"
@@ -54,11 +54,11 @@ wait_for "the numbered report on the clipboard" clipboard_equals "$work/numbered
 pass "the clipboard holds the numbered report with U+FF0D after each number"
 
 before=$(outer_geometry "$wid")
-click_control $options_top 2300 130 500 300
+press cmdMae
 wait_for "_NET_WM_STATE_ABOVE" has_state _NET_WM_STATE_ABOVE || fail "前へ did not keep the window above"
 [[ "$(outer_geometry "$wid")" == "$before" ]] || fail "前へ moved the window: $before -> $(outer_geometry "$wid")"
 pass "前へ sets _NET_WM_STATE_ABOVE and leaves the window where it was"
-click_control $options_top 2300 130 500 300
+press cmdMae
 wait_for "_NET_WM_STATE_ABOVE to go" lacks_state _NET_WM_STATE_ABOVE || fail "元へ did not release the window"
 [[ "$(outer_geometry "$wid")" == "$before" ]] || fail "元へ moved the window: $before -> $(outer_geometry "$wid")"
 pass "元へ clears _NET_WM_STATE_ABOVE and leaves the window where it was"
@@ -67,7 +67,7 @@ pass "元へ clears _NET_WM_STATE_ABOVE and leaves the window where it was"
 # window, twice, since the button stays 前へ (元へ would release without a word).
 openbox --exit
 for press in first second; do
-  click_control $options_top 2300 130 500 300
+  press cmdMae
   box() { [[ $(e2e_windows_titled 'ミルテス-２' "$APP_PID" | wc -l) == 2 ]]; }
   wait_for "the failure box" box || fail "前へ said nothing on the $press press without a window manager"
   xdotool windowfocus "$(e2e_windows_titled 'ミルテス-２' "$APP_PID" | grep -vx "$wid")" key Return
@@ -75,8 +75,8 @@ for press in first second; do
 done
 pass "without a window manager 前へ says it cannot keep the window above, and stays 前へ"
 
-click_control 2480 880 650 900 320 # 全部始
-click_control 2480 120 650 700 320 # 終了
+press cmbAlStr
+press cmdEnd
 wait_exit "$APP_PID" 1 || fail "終了 did not end the program within a second"
 ((EXIT_CODE == 0)) || fail "終了 ended the program with exit code $EXIT_CODE"
 pass "終了 ends the program at once with exit code 0, stopwatches running"

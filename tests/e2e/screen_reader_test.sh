@@ -8,19 +8,11 @@
 set -euo pipefail
 
 binary=${1:?usage: screen_reader_test.sh BINARY}
-if [[ -z "${SCREEN_READER_TEST_BUS:-}" ]]; then
-  # The buses report each service they start; only a failure's messages matter.
-  SCREEN_READER_TEST_BUS=1 exec dbus-run-session -- "$0" "$@" \
-    2> >(grep -v -e 'fd limit' -e 'activat' -e 'Activat' -e 'SpiRegistry' >&2)
-fi
+E2E_SCREEN_READER=1
 # shellcheck source-path=SCRIPTDIR source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-# Debian's pyatspi is for the system's Python, whatever else is first on PATH.
-python=python3
-"$python" -c 'import pyatspi' 2>/dev/null || python=/usr/bin/python3
-
-start_app env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary"
+start_app "$binary"
 wid=$(find_window 'ミルテス-２' "$APP_PID") || fail "the main window did not appear"
 wait_for "the frame" frame_extents "$wid" || fail "window $wid was never framed"
-"$python" "$(dirname "${BASH_SOURCE[0]}")/screen_reader.py" "$APP_PID"
+"$(places_python)" "$(dirname "${BASH_SOURCE[0]}")/screen_reader.py" "$APP_PID"

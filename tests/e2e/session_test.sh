@@ -100,7 +100,7 @@ copied() {
   echo "$text"
 }
 copy() {
-  click_control 3440 1650 130 620 300 # コピー, with five panels and the options
+  press cmdCopy
   wait_for "the copy" copied >/dev/null || fail "コピー put nothing new on the clipboard"
   previous_copy=$(copied)
 }
@@ -113,24 +113,24 @@ previous_copy=
 autostart mirt2 "\"$binary\""
 login
 find_program
-click_at "$wid" "$(px 2170)" "$(px $((450 + 250 + 90)))" # 5
+press opt5
 wait_for "five panels" client_height_is 3930 || fail "5 did not lay out five panels"
-click_control 2480 2550 400 180 180 # the options box, after the layout: 4360
+press chk1 # the options box, after the layout: 4360
 wait_for "the options" client_height_is 4360 || fail "the options box showed no options"
-click_control 3440 1070 130 550 300 # 背色
+press cmdHaikei
 picker_active() { [[ "$(xdotool getactivewindow)" != "$wid" ]]; }
 wait_for "the colour picker" picker_active || fail "背色 opened no colour picker"
 xdotool key alt+h ctrl+a type '#123456'
 xdotool key Return
 wait_for "the background" eval '[[ $(background) == 123456 ]]' || fail "background $(background)"
-click_control 3440 2300 130 500 300 # 前へ
+press cmdMae
 wait_for "_NET_WM_STATE_ABOVE" above || fail "前へ did not keep the window above"
 for i in 1 2 3 4 5; do
-  click_control $((507 * (i - 1))) 1700 130 440 350 # 始
+  press "cmdStr($i)"
 done
 sleep 1.2
 for i in 4 5; do
-  click_control $((507 * (i - 1))) 2220 130 440 350 # 止
+  press "cmdStp($i)"
 done
 copy
 before=$previous_copy
@@ -172,7 +172,7 @@ done
 pass "came back as it was: 187x263 at $x1,$y1, the background, above, $(paste -sd ' ' <<<"$after")"
 
 # -- 終了, then a logout that saves the session without the program.
-click_control 2480 120 650 700 320
+press cmdEnd
 wait_for "the program to end" eval '! e2e_running "$app_pid"' || fail "終了 did not end the program"
 touch -d '1 minute ago' "$session_file"
 stamp=$(stat -c %Y "$session_file")

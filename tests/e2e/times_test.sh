@@ -8,6 +8,8 @@
 set -euo pipefail
 
 binary=${1:?usage: times_test.sh BINARY}
+# Controls are found where a screen reader finds them.
+E2E_SCREEN_READER=1
 # shellcheck source-path=SCRIPTDIR source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -16,18 +18,22 @@ faketime_lib=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 command -v xwd >/dev/null || fail "xwd is missing; run tools/install-deps.sh (package x11-apps)"
 
 readonly background=008000
-# The control panel sits at 450 twips; both labels at its 350, 252 twips high.
-band_top=$(px 800)
-band_rows=$(($(px 1052) - band_top))
-readonly band_top band_rows
 
-# The pixels of a label of the control panel: its left and width in twips.
-label_pixels() { window_pixels "$wid" "$(px "$1")" "$band_top" $(($(px $(($1 + $2))) - $(px "$1"))) "$band_rows"; }
+# The pixels of a label, or of the columns from the right edge of one to the left of another.
+label_pixels() {
+  local rect
+  rect=$(control_rect "$1") && read -r -a rect <<<"$rect" && window_pixels "$wid" "${rect[@]}"
+}
+gap_pixels() {
+  local left top width height right
+  read -r left top width height < <(control_rect "$1") && read -r right _ < <(control_rect "$2") &&
+    window_pixels "$wid" $((left + width)) "$top" $((right - left - width)) "$height"
+}
 has_ink() { tr ' ' '\n' <<<"$1" | grep -qv -e '^$' -e "^$background$"; }
-shows_ink() { has_ink "$(label_pixels "$1" "$2")"; }
+shows_ink() { has_ink "$(label_pixels "$1")"; }
 start_time_shown() {
   local band
-  band=$(label_pixels 30 850) && [[ "$band" != "$1" ]] && has_ink "$band"
+  band=$(label_pixels lblStrJikan) && [[ "$band" != "$1" ]] && has_ink "$band"
 }
 
 # libfaketime's clock starts at 22:34:56 and runs; Qt's timers keep the real one.
@@ -38,15 +44,15 @@ wid=$(find_window 'ミルテス-２' "$APP_PID") || fail "the main window did no
 wait_for "the frame" frame_extents "$wid" || fail "window $wid was never framed"
 wait_for "the start-up height" client_height_is 1900 || fail "start-up height"
 
-before=$(label_pixels 30 850) || fail "xwd could not read the window"
-click_control 450 880 650 900 320 # 全部始: the start time becomes "10:34:5x PM"
+before=$(label_pixels lblStrJikan) || fail "xwd could not read the window"
+press cmbAlStr # the start time becomes "10:34:5x PM"
 wait_for "the start time" start_time_shown "$before" || fail "全部始 did not show a start time"
-wait_for "the current time" shows_ink 900 950 || fail "the current time shows nothing"
-gap=$(label_pixels 880 20) || fail "xwd could not read the window"
+wait_for "the current time" shows_ink lblImaJikan || fail "the current time shows nothing"
+gap=$(gap_pixels lblStrJikan lblImaJikan) || fail "xwd could not read the window"
 ! has_ink "$gap" || fail "the gap between the start time and the current time shows text: $gap"
 pass "the start time and the current time each stay inside their labels"
 
-click_control 450 1920 430 550 180 # the 10 option button, just right of the current time
+press opt10 # just right of the current time
 wait_for "the ten-panel height" client_height_is 6470 ||
   fail "a click on the 10 option button did not reach it"
 pass "the 10 option button beside the current time takes its click"

@@ -43,23 +43,23 @@ desktop=$(find_window 'mirt2 - Wine desktop') || fail "no Wine desktop on the X 
 read -r desktop_x desktop_y < <(xwininfo -id "$desktop" |
   sed -n 's/.*Absolute upper-left [XY]: *//p' | paste -sd ' ')
 
-# Clicks a control: its container's top, then its left, top, width and
-# height, all in twips of the client area.
-click_in_client() {
+# The client area is found on the virtual desktop, for press.
+places_client_size() { window_rects | cut -d' ' -f3-4; }
+places_click() {
+  local cx cy
   read -r cx cy _ < <(window_rects)
-  xdotool mousemove $((desktop_x + cx + $(px $(($2 + $4 / 2))))) \
-    $((desktop_y + cy + $(px $(($1 + $3 + $5 / 2))))) click 1
+  xdotool mousemove $((desktop_x + cx + $1)) $((desktop_y + cy + $2)) click 1
 }
-client_is() { [[ "$(window_rects | cut -d' ' -f3-4)" == "$1 $2" ]]; }
+client_is() { [[ "$(places_client_size)" == "$1 $2" ]]; }
 
-# The bottom row of buttons ends at 1420 twips in the one-panel layout: the
-# row below the lower bevel of 終了 (120 to 820 twips across) is the window's
-# dark green on the screen, the bevel's row grey.
+# The bottom row of buttons, in the one-panel layout: the row below the lower
+# bevel of 終了 is the window's dark green on the screen, the bevel's row grey.
 bottom_row_whole() {
-  local cx cy shot=$E2E_TMP/desktop.png y x0 width
+  local cx cy shot=$E2E_TMP/desktop.png y x0 width left top end_width end_height
   read -r cx cy _ < <(window_rects)
+  read -r left top end_width end_height < <(control_rect cmdEnd) || return 1
   import -window "$desktop" "$shot" || return 1
-  y=$((cy + $(px 1420) - 1)) x0=$((cx + $(px 120) + 2)) width=$(($(px 820) - $(px 120) - 4))
+  y=$((cy + top + end_height - 1)) x0=$((cx + left + 2)) width=$((end_width - 4))
   [[ "$(convert "$shot" -crop "${width}x1+$x0+$y" +repage -depth 8 -format '%k %[hex:p{0,0}]' \
     info:)" == "1 808080" ]] || return 1
   [[ "$(convert "$shot" -crop "${width}x1+$x0+$((y + 1))" +repage -depth 8 \
@@ -71,18 +71,17 @@ wait_for "the bottom row whole" bottom_row_whole || fail "the bottom row is cut:
 read -r _ _ _ _ _ _ outer_w outer_h < <(window_rects)
 pass "1 panel: client area 187x99 in a ${outer_w}x${outer_h} window, the bottom row whole"
 
-# Each layout from its option button, in the control panel at its Top; the
-# options panel from the check box. The pixels are the design's Height less
-# 420 twips, in every layout.
-choose() { # NAME FRAM2_TOP LEFT TOP CLIENT_HEIGHT
-  click_in_client "$2" "$3" "$4" 550 180
-  wait_for "$1" client_is 187 "$5" || fail "$1: client area $(window_rects)"
-  pass "$1: client area 187x$5"
+# Each layout from its option button; the options panel from the check box.
+# The pixels are the design's Height less 420 twips, in every layout.
+choose() { # NAME OPTION_BUTTON CLIENT_HEIGHT
+  press "$2"
+  wait_for "$1" client_is 187 "$3" || fail "$1: client area $(window_rects)"
+  pass "$1: client area 187x$3"
 }
-choose "5 panels" 450 2160 250 234
-choose "10 panels" 2480 1920 430 403
-click_in_client 5010 2550 400 180 180 # chk1: 6470 + 430
+choose "5 panels" opt5 234
+choose "10 panels" opt10 403
+press chk1 # 6470 + 430
 wait_for "the options panel" client_is 187 432 || fail "chk1: client area $(window_rects)"
-choose "10 panels with options" 5010 1920 430 431
-choose "5 panels with options" 5010 2160 250 262
-choose "1 panel with options" 2480 2400 80 127
+choose "10 panels with options" opt10 431
+choose "5 panels with options" opt5 262
+choose "1 panel with options" opt1 127

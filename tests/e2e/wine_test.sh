@@ -77,11 +77,12 @@ lacks_state() { ! has_state "$1"; }
 clipboard_to() { xclip -selection clipboard -t UTF8_STRING -o >"$1" 2>/dev/null; }
 changed_from() { clipboard_to "$work/now" && ! cmp -s "$work/now" "$1"; }
 
-# The start time of day, lblStrJikan in the one-panel layout: a client
-# rectangle in twips, as ImageMagick's crop geometry.
-start_time_label="$(px 850)x$(px 252)+$(px 30)+$(px $((450 + 350)))"
-readonly start_time_label
-start_time_pixels() { import -window "$wid" png:- | convert - -crop "$start_time_label" +repage "$@"; }
+# The start time of day, lblStrJikan.
+start_time_pixels() {
+  local left top width height
+  read -r left top width height < <(control_rect lblStrJikan) || return 1
+  import -window "$wid" png:- | convert - -crop "${width}x$height+$left+$top" +repage "$@"
+}
 start_time_changed() { [[ "$(start_time_pixels rgb:- | md5sum)" != "$1" ]]; }
 # "WIDTH HEIGHT" of its text in pixels, against the flat panel colour.
 start_time_ink() { start_time_pixels -fuzz 25% -trim -format '%w %h\n' info:; }
@@ -91,7 +92,7 @@ start_time_ink() { start_time_pixels -fuzz 25% -trim -format '%w %h\n' info:; }
 start_all() {
   local before
   before=$(start_time_pixels rgb:- | md5sum)
-  click_control 450 880 650 900 320
+  press cmbAlStr
   wait_for "the start time" start_time_changed "$before" || fail "全部始 showed no start time"
 }
 
@@ -110,16 +111,15 @@ start_all
 read -r width_ja height_ja < <(start_time_ink)
 ((width_ja > 20 && height_ja > 5)) || fail "the start time takes ${width_ja}x${height_ja} px under ja_JP"
 
-click_at "$wid" "$(px 2170)" "$(px $((450 + 250 + 90)))" # opt5
+press opt5
 wait_for "the five-panel size" client_is 3930 || fail "opt5: client area $(settled_size)"
-click_control 2480 2550 400 180 180 # chk1
+press chk1
 wait_for "the options panel" client_is 4360 || fail "chk1: client area $(settled_size)"
 pass "5 panels and the options panel: the client area grows by 2030 and 430 twips, the width stays"
 
 # Two seconds of running, then stopped all at once: five equal times.
 sleep 2
-click_control 2480 1830 650 900 320 # 全部止
-readonly options_top=3440
+press cmdAlStp
 dash=$'\xef\xbc\x8d' # U+FF0D
 
 # The report of the five shown times, lines separated by $1, numbered if $2.
@@ -146,7 +146,7 @@ check_report() {
 }
 
 clipboard_to "$work/before" || : >"$work/before"
-click_control $options_top 1650 130 620 300 # コピー
+press cmdCopy
 wait_for "the report on the X clipboard" changed_from "$work/before" || fail "コピー put nothing on the clipboard"
 clipboard_to "$work/unnumbered"
 elapsed=$(head -n1 "$work/unnumbered")
@@ -154,23 +154,23 @@ elapsed=$(head -n1 "$work/unnumbered")
 check_report
 pass "全部始, 全部止, コピー: five lines of $elapsed, CR LF between them, on the Windows and the X clipboard"
 
-click_control $options_top 1650 130 620 300 # コピー, numbered
+press cmdCopy # numbered
 wait_for "the numbered report" changed_from "$work/unnumbered" || fail "the second コピー changed nothing"
 check_report numbered
 pass "the second コピー numbers the lines with U+FF0D"
 
 before=$(outer_geometry "$wid")
-click_control $options_top 2300 130 500 300 # 前へ
+press cmdMae # 前へ
 wait_for "_NET_WM_STATE_ABOVE" has_state _NET_WM_STATE_ABOVE || fail "前へ did not keep the window above"
 [[ "$(outer_geometry "$wid")" == "$before" ]] || fail "前へ moved the window: $before -> $(outer_geometry "$wid")"
-click_control $options_top 2300 130 500 300 # 元へ
+press cmdMae # 元へ
 wait_for "_NET_WM_STATE_ABOVE to go" lacks_state _NET_WM_STATE_ABOVE || fail "元へ did not release the window"
 [[ "$(outer_geometry "$wid")" == "$before" ]] || fail "元へ moved the window: $before -> $(outer_geometry "$wid")"
 pass "前へ and 元へ set and clear _NET_WM_STATE_ABOVE, the window staying put"
 
 # 背色 opens Windows' own colour dialog, where Alt+D shows the custom colours and Alt+A adds
 # one; Esc cancels.
-click_control $options_top 1070 130 550 300
+press cmdHaikei
 wait_for "the colour dialog" eval '(($(e2e_titled_windows "$APP_PID" | wc -l) == 2))' ||
   fail "背色 opened no dialog: $(e2e_titled_windows "$APP_PID")"
 xdotool key alt+d alt+a Escape
@@ -178,7 +178,7 @@ wait_for "the dialog to close" eval '(($(e2e_titled_windows "$APP_PID" | wc -l) 
   fail "the colour dialog stayed open"
 pass "背色 opens Windows' colour dialog, which keeps a custom colour and cancels"
 
-click_control 2480 120 650 700 320 # 終了
+press cmdEnd
 wait_exit "$APP_PID" 10 || fail "終了 did not end the program"
 ((EXIT_CODE == 0)) || fail "終了 ended the program with exit code $EXIT_CODE"
 pass "終了 ends the program with exit code 0"
@@ -210,7 +210,7 @@ start_app env MIRT2_WINE_LOCALE=ja_JP.UTF-8 "$launcher" --restore "$state"
 wid=$(find_window "$app_title" "$APP_PID") || fail "no window with --restore"
 wait_for "the restored layout" client_is 4350 || fail "came back with client area $(settled_size)"
 clipboard_to "$work/before" || : >"$work/before"
-click_control 3430 1650 130 620 300 # コピー
+press cmdCopy
 wait_for "the report" changed_from "$work/before" || fail "コピー put nothing on the clipboard"
 "$clipboard" >"$work/windows" || fail "no text on the Windows clipboard"
 printf '1%s0:01:05\r\n2%s1:01:01\r\n3%s25:01:01\r\n4%s00:00:00\r\n5%s0:00:00' \

@@ -217,10 +217,16 @@ wait_for_exit 1
 [[ -z $app_status ]] || fail "the installed program exited with status $app_status within a second"
 
 # The options box, then 背色: Qt's colour dialog, where Alt+A keeps the colour as a custom one;
-# Esc cancels. Client pixels from design twips at 96 dpi.
-xdotool mousemove --window "$window" $(((2550 + 90) / 15)) $(((450 + 400 + 90) / 15)) click 1
-sleep 0.5
-xdotool mousemove --window "$window" $(((1070 + 275) / 15)) $(((1410 + 130 + 150) / 15)) click 1
+# Esc cancels.
+# shellcheck source-path=SCRIPTDIR source=../e2e/places.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/places.sh"
+wid=$window
+press chk1 || fail "no options box"
+deadline=$((SECONDS + 10))
+until press cmdHaikei 2>/dev/null; do
+  ((SECONDS < deadline)) || fail "the options box showed no options: $(control_rect cmdHaikei 2>&1)"
+  sleep 0.1
+done
 deadline=$((SECONDS + 10))
 until dialog=$(xdotool search --onlyvisible --classname mirt2 | grep -vx "$window"); do
   ((SECONDS < deadline)) || fail "背色 opened no colour dialog"

@@ -63,7 +63,7 @@ readonly ten_panel_client_height=$(((6470 - 420 + 7) / 15))
 # Panel 1's elapsed time, in the ten-panel layout of both programs; the other
 # controls in its rows never change.
 read -r _ band_top _ band_rows < <(control_rect 'lblJikan(1)' \
-  "$(client_px_of_width 2900) $ten_panel_client_height") || fail "no place for panel 1's time"
+  "$design_client_width $ten_panel_client_height") || fail "no place for panel 1's time"
 readonly band_top band_rows
 
 # Starts a program and waits for its window to be mapped; sets LAUNCH_US,

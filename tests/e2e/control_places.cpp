@@ -6,13 +6,12 @@
 //
 //   control_places OUTPUT
 //
-// A layout is known by what a script can see of it, the client area's size in pixels; a line a
-// control in view:
+// A layout is known by what a script can see of it, the client area's size in pixels. A line a
+// control in view, tab-separated, its rectangle in twips of the client area:
 //
-//   CLIENT_WIDTH CLIENT_HEIGHT OBJECT_NAME LEFT TOP WIDTH HEIGHT ACCESSIBLE_NAME...
+//   CLIENT_WIDTH CLIENT_HEIGHT OBJECT_NAME LEFT TOP WIDTH HEIGHT ACCESSIBLE_NAME
 //
-// tab-separated, the rectangle in twips of the client area, then every name a screen reader is
-// told for the control.
+// A control whose accessible name changes with its state has a line for each.
 #include <QAbstractButton>
 #include <QApplication>
 #include <cstdio>
@@ -20,11 +19,11 @@
 #include <iostream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "display_modes.h"
 #include "frm_mirt2.h"
 #include "scripted_clock.h"
 #include "scripted_services.h"
@@ -34,65 +33,55 @@ namespace {
 
 using mirt2::frmMirt2;
 
-QAbstractButton& Named(const frmMirt2& window, const char* name) {
-  for (QWidget* control : window.Controls().all) {
-    if (control->objectName() == QLatin1String(name)) {
-      if (auto* button = qobject_cast<QAbstractButton*>(control)) return *button;
-    }
-  }
-  throw std::runtime_error(std::string("no button named ") + name);
-}
-
 class Places {
  public:
   explicit Places(frmMirt2& window) : window_(window) {}
 
-  void Press(const char* name) {
-    Named(window_, name).click();
-    QApplication::processEvents();
-    Note();
+  void Press(std::string_view name) {
+    for (QWidget* control : window_.Controls().all) {
+      auto* button = qobject_cast<QAbstractButton*>(control);
+      if (button != nullptr && button->objectName().toStdString() == name) {
+        button->click();
+        QApplication::processEvents();
+        return Note();
+      }
+    }
+    throw std::runtime_error("no button named " + std::string(name));
   }
 
-  // What the window shows now, under the size it shows it at.
+  // What the window shows now, under the size it shows it at. Two ways to one size must come
+  // to one layout, or a script could not tell them apart.
   void Note() {
-    std::ostringstream lines;
     const QRect client = window_.rect();
+    std::set<std::string> layout;
+    std::set<std::string> named;
     for (QWidget* control : window_.Controls().all) {
       const QRect rect(control->mapTo(&window_, QPoint(0, 0)), control->size());
       if (!control->isVisibleTo(&window_) || !client.intersects(rect)) continue;
-      lines << control->objectName().toStdString() << '\t' << mirt2::PixelsToTwips(rect.x()) << '\t'
-            << mirt2::PixelsToTwips(rect.y()) << '\t' << mirt2::PixelsToTwips(rect.width()) << '\t'
-            << mirt2::PixelsToTwips(rect.height());
-      spoken_[control->objectName().toStdString()].insert(control->accessibleName().toStdString());
-      lines << '\n';
+      std::string line = control->objectName().toStdString();
+      for (int pixels : {rect.x(), rect.y(), rect.width(), rect.height()})
+        line += '\t' + std::to_string(mirt2::PixelsToTwips(pixels));
+      layout.insert(line);
+      named.insert(line + '\t' + control->accessibleName().toStdString());
     }
     const std::pair size{client.width(), client.height()};
-    const auto [seen, added] = layouts_.emplace(size, lines.str());
-    if (!added && seen->second != lines.str()) {
+    if (const auto [seen, added] = layouts_.emplace(size, layout); !added && seen->second != layout)
       throw std::runtime_error("two layouts share the client size " + std::to_string(size.first) +
                                " x " + std::to_string(size.second));
-    }
+    lines_[size].merge(named);
   }
 
   void Write(std::ostream& out) const {
-    out << "# Written by control_places: the controls in view in each layout of mirt2's window.\n"
-           "# CLIENT_WIDTH CLIENT_HEIGHT (pixels) NAME LEFT TOP WIDTH HEIGHT (twips) "
-           "ACCESSIBLE_NAME...\n";
-    for (const auto& [size, lines] : layouts_) {
-      std::istringstream in(lines);
-      for (std::string line; std::getline(in, line);) {
-        out << size.first << '\t' << size.second << '\t' << line;
-        for (const std::string& name : spoken_.at(line.substr(0, line.find('\t'))))
-          out << '\t' << name;
-        out << '\n';
-      }
+    for (const auto& [size, lines] : lines_) {
+      for (const std::string& line : lines)
+        out << size.first << '\t' << size.second << '\t' << line << '\n';
     }
   }
 
  private:
   frmMirt2& window_;
-  std::map<std::pair<int, int>, std::string> layouts_;
-  std::map<std::string, std::set<std::string>> spoken_;
+  std::map<std::pair<int, int>, std::set<std::string>> layouts_;
+  std::map<std::pair<int, int>, std::set<std::string>> lines_;
 };
 
 }  // namespace
@@ -119,17 +108,14 @@ int main(int argc, char* argv[]) {
     places.Note();
     // Each layout chosen with the options box cleared and with it ticked, and the box toggled
     // after each: the options panel's Top follows the window's Height, which differs by 10 twips
-    // between the two ways to the same layout.
-    for (const char* mode : {"opt1", "opt5", "opt10"}) {
-      places.Press(mode);
-      places.Press("chk1");
-      places.Press(mode);
-      places.Press("chk1");
-      // 前へ's name changes with its state; both are noted.
-      places.Press("chk1");
-      places.Press("cmdMae");
-      places.Press("cmdMae");
-      places.Press("chk1");
+    // between the two ways to the same layout. 前へ is pressed twice, for both its names.
+    for (const mirt2::DisplayModeRow& mode : mirt2::kDisplayModes) {
+      for (std::string_view name :
+           {mode.option, std::string_view("chk1"), mode.option, std::string_view("chk1"),
+            std::string_view("chk1"), std::string_view("cmdMae"), std::string_view("cmdMae"),
+            std::string_view("chk1")}) {
+        places.Press(name);
+      }
     }
     // Binary: the same lines on Windows, where the scripts read them on Linux.
     std::ofstream out(argv[1], std::ios::binary);

@@ -27,7 +27,7 @@ command -v mutter >/dev/null || fail "mutter is missing; run tools/install-deps.
 E2E_DEADLINE_S=30
 readonly app_title='ミルテス-２'
 readonly outer_display=$DISPLAY outer_xauthority=$XAUTHORITY
-readonly client_w=187 client_h=99
+readonly client_w=$design_client_width client_h=99
 
 # mutter, nested: a Wayland session on a window of the test's X server, with
 # XWayland beside it. It names the X display it gives XWayland in its log.

@@ -314,6 +314,10 @@ px() { echo $((($1 + 7) / 15)); }
 # 90 across, whatever frame the window manager adds.
 client_px_of_height() { px $(($1 - 420)); }
 client_px_of_width() { px $(($1 - 90)); }
+# Every layout keeps the design's Width, 2900 twips.
+design_client_width=$(client_px_of_width 2900)
+# shellcheck disable=SC2034  # read by the sourcing tests
+readonly design_client_width
 
 # Whether the client area has the height that a design Height in twips gives.
 client_height_is() {

@@ -64,8 +64,8 @@ control_rect() {
   local places_name=$1 places_size=${2:-} places_table places_names
   places_table=$(places_table) || return 1
   if [[ -n "${E2E_ATSPI_PID:-}" && -z "$places_size" ]]; then
-    mapfile -t places_names < <(awk -F '\t' -v name="$places_name" \
-      '$3 == name { for (i = 8; i <= NF; i++) print $i; exit }' "$places_table")
+    mapfile -t places_names < <(awk -F '\t' -v name="$places_name" '$3 == name { print $8 }' \
+      "$places_table" | sort -u)
     ((${#places_names[@]})) || {
       echo "the window has no control named $places_name" >&2
       return 1
@@ -75,7 +75,7 @@ control_rect() {
   fi
   [[ -n "$places_size" ]] || places_size=$(places_client_size) || return 1
   awk -F '\t' -v size="$places_size" -v name="$places_name" -v scale="$places_twips_per_pixel" '
-    $1 " " $2 == size && $3 == name { print $4 / scale, $5 / scale, $6 / scale, $7 / scale; found = 1 }
+    $1 " " $2 == size && $3 == name { print $4 / scale, $5 / scale, $6 / scale, $7 / scale; found = 1; exit }
     END { exit !found }' "$places_table" || {
     echo "no control named $places_name in view in a client area of ${places_size/ /x} pixels" >&2
     return 1

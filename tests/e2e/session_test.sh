@@ -148,7 +148,7 @@ pass "xfce4-session recorded ${#command} characters: ${command:0:120}…"
 login
 find_program
 wait_for "the layout" client_height_is 4360 || fail "came back at $(client_size "$wid")"
-[[ "$(client_size "$wid")" == "187 263" ]] || fail "client area $(client_size "$wid")"
+[[ "$(client_size "$wid")" == "$design_client_width 263" ]] || fail "client area $(client_size "$wid")"
 read -r x0 y0 _ <<<"$place"
 read -r x1 y1 _ < <(outer_geometry "$wid")
 ((x1 >= x0 - 2 && x1 <= x0 + 2 && y1 >= y0 - 2 && y1 <= y0 + 2)) ||

@@ -17,7 +17,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 title='ミルテス-２'
 # The design's 2900 x 1900 twips are an outer size on the Windows it was drawn
 # on; its client area is 187 x 99 pixels, whatever the window manager's frame.
-readonly want_width=187 want_height=99
+readonly want_width=$design_client_width want_height=99
 
 client_is() {
   [[ "$(client_size "$wid")" == "$want_width $want_height" ]]

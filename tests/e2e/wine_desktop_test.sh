@@ -66,7 +66,7 @@ bottom_row_whole() {
     -format '%k %[hex:p{0,0}]' info:)" == "1 008000" ]]
 }
 
-wait_for "the one-panel client area" client_is 187 99 || fail "client area: $(window_rects)"
+wait_for "the one-panel client area" client_is "$design_client_width" 99 || fail "client area: $(window_rects)"
 wait_for "the bottom row whole" bottom_row_whole || fail "the bottom row is cut: $(window_rects)"
 read -r _ _ _ _ _ _ outer_w outer_h < <(window_rects)
 pass "1 panel: client area 187x99 in a ${outer_w}x${outer_h} window, the bottom row whole"
@@ -75,13 +75,13 @@ pass "1 panel: client area 187x99 in a ${outer_w}x${outer_h} window, the bottom 
 # The pixels are the design's Height less 420 twips, in every layout.
 choose() { # NAME OPTION_BUTTON CLIENT_HEIGHT
   press "$2"
-  wait_for "$1" client_is 187 "$3" || fail "$1: client area $(window_rects)"
+  wait_for "$1" client_is "$design_client_width" "$3" || fail "$1: client area $(window_rects)"
   pass "$1: client area 187x$3"
 }
 choose "5 panels" opt5 234
 choose "10 panels" opt10 403
 press chk1 # 6470 + 430
-wait_for "the options panel" client_is 187 432 || fail "chk1: client area $(window_rects)"
+wait_for "the options panel" client_is "$design_client_width" 432 || fail "chk1: client area $(window_rects)"
 choose "10 panels with options" opt10 431
 choose "5 panels with options" opt5 262
 choose "1 panel with options" opt1 127

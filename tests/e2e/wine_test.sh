@@ -69,7 +69,7 @@ settled_size() {
 # gives, and the width at the one the design's Width gives: whatever frame
 # Wine thinks of and openbox draws, both outside it.
 client_is() {
-  [[ "$(settled_size)" == "$(client_px_of_width 2900) $(client_px_of_height "$1")" ]]
+  [[ "$(settled_size)" == "$design_client_width $(client_px_of_height "$1")" ]]
 }
 
 has_state() { net_wm_state "$wid" | grep -qx "$1"; }

@@ -48,7 +48,8 @@ places_click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
 
 places_table() {
   [[ -r "${E2E_PLACES:-}" ]] || {
-    echo "E2E_PLACES names no table of the controls' places ('${E2E_PLACES:-}'): build first" >&2
+    echo "E2E_PLACES names no table of the controls' places ('${E2E_PLACES:-}'):" \
+      "set it to the build's tests/e2e/control_places.txt" >&2
     return 1
   }
   echo "$E2E_PLACES"

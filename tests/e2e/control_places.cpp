@@ -38,15 +38,11 @@ class Places {
   explicit Places(frmMirt2& window) : window_(window) {}
 
   void Press(std::string_view name) {
-    for (QWidget* control : window_.Controls().all) {
-      auto* button = qobject_cast<QAbstractButton*>(control);
-      if (button != nullptr && button->objectName().toStdString() == name) {
-        button->click();
-        QApplication::processEvents();
-        return Note();
-      }
-    }
-    throw std::runtime_error("no button named " + std::string(name));
+    auto* button = window_.findChild<QAbstractButton*>(QString::fromStdString(std::string(name)));
+    if (button == nullptr) throw std::runtime_error("no button named " + std::string(name));
+    button->click();
+    QApplication::processEvents();
+    Note();
   }
 
   // What the window shows now, under the size it shows it at. Two ways to one size must come
@@ -110,10 +106,9 @@ int main(int argc, char* argv[]) {
     // after each: the options panel's Top follows the window's Height, which differs by 10 twips
     // between the two ways to the same layout. 前へ is pressed twice, for both its names.
     for (const mirt2::DisplayModeRow& mode : mirt2::kDisplayModes) {
-      for (std::string_view name :
-           {mode.option, std::string_view("chk1"), mode.option, std::string_view("chk1"),
-            std::string_view("chk1"), std::string_view("cmdMae"), std::string_view("cmdMae"),
-            std::string_view("chk1")}) {
+      using std::string_view_literals::operator""sv;
+      for (std::string_view name : {mode.option, "chk1"sv, mode.option, "chk1"sv, "chk1"sv,
+                                    "cmdMae"sv, "cmdMae"sv, "chk1"sv}) {
         places.Press(name);
       }
     }

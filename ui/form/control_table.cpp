@@ -360,10 +360,8 @@ void BuildControls(QWidget& window, FormControls& c) {
 }
 
 QRadioButton* FormControls::Option(int panels) const {
-  for (std::size_t n = 0; n < kDisplayModeCount; ++n) {
-    if (kDisplayModes[n].panels == panels) return opt[n];
-  }
-  return nullptr;
+  const DisplayModeRow* const mode = FindDisplayMode(panels);
+  return mode == nullptr ? nullptr : opt.at(static_cast<std::size_t>(mode - kDisplayModes.data()));
 }
 
 }  // namespace mirt2
